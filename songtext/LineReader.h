@@ -37,5 +37,6 @@ class LineReader {
   int refillMark_ = kInitialRefillMark;
   platform::FileHandle& source_;
   bool firstRead_ = true;
+  bool exhausted_ = false;  // a read brought fewer bytes than asked: the file has ended
   bool readFailed_ = false;
 };

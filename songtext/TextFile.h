@@ -15,6 +15,9 @@
 
 class TextFile {
  public:
+  // The status of a read that ended before the file's size without a system error.
+  static constexpr int kReadEndedEarly = 4;
+
   TextFile() = default;
   ~TextFile();
   TextFile(const TextFile&) = delete;
@@ -25,12 +28,14 @@ class TextFile {
   int OpenForReading(const std::string& path);
 
   // OpenForReading, then reads the whole file into memory (one read). The file stays open.
-  // An empty file loads nothing and NextLine reports the end at once.
+  // An empty file loads nothing and NextLine reports the end at once. A read that fails or
+  // ends early prints "Error reading file <path>", hands out no line and returns the system
+  // status, or kReadEndedEarly.
   int LoadWholeFile(const std::string& path);
 
   // The next line of the loaded data without its LF (and without a CR before the LF; a final
-  // CR with no LF is kept). Lines hand out NUL bytes whole. Returns 1, or 0 with an empty
-  // line when all the data has been handed out.
+  // CR with no LF is kept). NUL bytes inside a line are handed out with it. Returns 1, or 0
+  // with an empty line when all the data has been handed out.
   int NextLine(std::string& line);
 
   // Closes the file opened for reading; the loaded data stays until the next LoadWholeFile.
