@@ -1,0 +1,131 @@
+#include "html/WriteHtmlPage.h"
+
+#include <climits>
+#include <cstdint>
+#include <string>
+
+#include "html/BuildHtmlStyles.h"
+#include "html/EscapeHtml.h"
+#include "html/HtmlTexts.h"
+#include "html/WriteHtmlLine.h"
+#include "platform/File.h"
+#include "platform/Messages.h"
+#include "songtext/PathHelpers.h"
+#include "songtext/TextFile.h"
+
+namespace {
+
+constexpr int kPageCannotBeCreated = 1;
+constexpr int kPageCannotBeReplaced = 2;
+constexpr int kPageWriteFailed = 3;
+
+// Writes one piece after another and keeps the status of the first failed write; once a write
+// has failed nothing more is written.
+class PagePieces {
+ public:
+  explicit PagePieces(TextFile& page) : page_(page) {}
+
+  void Write(std::string_view text) {
+    if (status_ == 0) status_ = page_.WriteText(text);
+  }
+  void Line(std::string_view line, bool useSpans) {
+    if (status_ != 0) return;
+    status_ = line.empty() ? page_.WriteLf() : WriteHtmlLine(line, page_, useSpans);
+  }
+  int Status() const { return status_; }
+
+ private:
+  TextFile& page_;
+  int status_ = 0;
+};
+
+// Head, style sheet and body start, up to the opening of the first preformatted block.
+void WritePageStart(PagePieces& pieces, const SongContext& context, const FormatSettings& settings,
+                    bool useSpans) {
+  pieces.Write(kHtmlHead);
+  if (useSpans) pieces.Write(context.styleText);
+  pieces.Write(settings.indentPage ? kHtmlIndentedPreRuleStart : kHtmlPlainPreRuleStart);
+  pieces.Write(std::to_string(context.bodyFontSize));
+  pieces.Write(kHtmlPreRuleEnd);
+  std::string lineHeight;
+  AppendEscapedHtml(lineHeight, settings.lineHeight);
+  pieces.Write(kHtmlTableRules);
+  pieces.Write(lineHeight);
+  pieces.Write(kHtmlStyleEnd);
+  if (settings.columns > 0) pieces.Write(kHtmlTableOpen);
+  pieces.Write(kHtmlPreOpen);
+}
+
+// The song's lines, numbered from 1; the line numbered linesPerColumn brings the column break.
+void WriteSongLines(PagePieces& pieces, TextFile& song, const FormatSettings& settings, bool useSpans) {
+  std::string line;
+  std::int64_t number = 0;
+  while (pieces.Status() == 0 && song.NextLine(line)) {
+    ++number;
+    if (settings.columns > 0 && number == settings.linesPerColumn) {
+      pieces.Write(kHtmlColumnBreak);
+      // The second column never starts with a blank line.
+      if (!line.empty()) pieces.Line(line, useSpans);
+    } else {
+      pieces.Line(line, useSpans);
+    }
+  }
+}
+
+}  // namespace
+
+int WriteHtmlPage(SongContext& context, FormatSettings& settings) {
+  context.boldChords = settings.boldChords;
+  context.lineSpacing = settings.lineSpacing;
+  BuildHtmlStyles(context, settings);
+  bool useSpans = context.boldChords || settings.chordSize != settings.lyricSize || context.lineSpacing;
+
+  TextFile song;
+  if (int status = song.LoadWholeFile(settings.songPath)) return status;
+
+  if (settings.columns != 0 && settings.autoColumns) {
+    std::int64_t count = 0;
+    std::string line;
+    while (song.NextLine(line)) ++count;
+    // A second reading hands the lines out from the first again.
+    song.Close();
+    if (int status = song.LoadWholeFile(settings.songPath)) return status;
+    settings.linesPerColumn = count / 2 > INT_MAX ? INT_MAX : static_cast<int>(count / 2);
+  }
+
+  std::string base = SplitPathExtension(settings.songPath).first;
+  std::string temporaryPath = base + ".html.tmp";
+  std::string backupPath = base + ".html.bak";
+  std::string pagePath = base + ".html";
+
+  // A song named x.html would be replaced by its own page.
+  if (pagePath == settings.songPath || platform::IsSameFile(pagePath, settings.songPath)) {
+    platform::ShowFormattedMessage("Error opening file %s for writing", {pagePath});
+    return kPageCannotBeCreated;
+  }
+
+  TextFile page;
+  if (page.OpenForWriting(temporaryPath) != 0) return kPageCannotBeCreated;
+  PagePieces pieces(page);
+  WritePageStart(pieces, context, settings, useSpans);
+  WriteSongLines(pieces, song, settings, useSpans);
+  pieces.Write(kHtmlPreClose);
+  if (settings.columns > 0) pieces.Write(kHtmlTableClose);
+  pieces.Write(kHtmlPageEnd);
+  int closeStatus = page.CloseHandle();
+  if (pieces.Status() != 0 || closeStatus != 0) {
+    platform::ShowFormattedMessage("Error writing to file %s", {temporaryPath});
+    return kPageWriteFailed;
+  }
+
+  // The song stays open (shared for reading) until the page is in place: should the backup or
+  // the page be the song under another name (a link), the copy onto it is refused and the song
+  // keeps its text.
+  platform::CopyFileOver(pagePath, backupPath);
+  if (platform::CopyFileOver(temporaryPath, pagePath) != 0) {
+    platform::ShowFormattedMessage("Error copying file %s to %s.", {temporaryPath, pagePath});
+    return kPageCannotBeReplaced;
+  }
+  platform::DeleteFileAt(temporaryPath);
+  return 0;
+}
