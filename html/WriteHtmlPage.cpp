@@ -40,20 +40,26 @@ class PagePieces {
 };
 
 // Head, style sheet and body start, up to the opening of the first preformatted block.
-void WritePageStart(PagePieces& pieces, const SongContext& context, const FormatSettings& settings,
-                    bool useSpans) {
-  pieces.Write(kHtmlHead);
-  if (useSpans) pieces.Write(context.styleText);
-  pieces.Write(settings.indentPage ? kHtmlIndentedPreRuleStart : kHtmlPlainPreRuleStart);
-  pieces.Write(std::to_string(context.bodyFontSize));
-  pieces.Write(kHtmlPreRuleEnd);
-  std::string lineHeight;
-  AppendEscapedHtml(lineHeight, settings.lineHeight);
-  pieces.Write(kHtmlTableRules);
-  pieces.Write(lineHeight);
-  pieces.Write(kHtmlStyleEnd);
-  if (settings.columns > 0) pieces.Write(kHtmlTableOpen);
-  pieces.Write(kHtmlPreOpen);
+std::string PageStart(const SongContext& context, const FormatSettings& settings, bool useSpans) {
+  std::string start = kHtmlHead;
+  if (useSpans) start += context.styleText;
+  start += settings.indentPage ? kHtmlIndentedPreRuleStart : kHtmlPlainPreRuleStart;
+  start += std::to_string(context.bodyFontSize);
+  start += kHtmlPreRuleEnd;
+  start += kHtmlTableRules;
+  AppendEscapedHtml(start, settings.lineHeight);
+  start += kHtmlStyleEnd;
+  if (settings.columns > 0) start += kHtmlTableOpen;
+  start += kHtmlPreOpen;
+  return start;
+}
+
+// The closing pieces after the last song line.
+std::string PageEnd(const FormatSettings& settings) {
+  std::string end(kHtmlPreClose);
+  if (settings.columns > 0) end += kHtmlTableClose;
+  end += kHtmlPageEnd;
+  return end;
 }
 
 // The song's lines, numbered from 1; the line numbered linesPerColumn brings the column break.
@@ -107,11 +113,9 @@ int WriteHtmlPage(SongContext& context, FormatSettings& settings) {
   TextFile page;
   if (page.OpenForWriting(temporaryPath) != 0) return kPageCannotBeCreated;
   PagePieces pieces(page);
-  WritePageStart(pieces, context, settings, useSpans);
+  pieces.Write(PageStart(context, settings, useSpans));
   WriteSongLines(pieces, song, settings, useSpans);
-  pieces.Write(kHtmlPreClose);
-  if (settings.columns > 0) pieces.Write(kHtmlTableClose);
-  pieces.Write(kHtmlPageEnd);
+  pieces.Write(PageEnd(settings));
   int closeStatus = page.CloseHandle();
   if (pieces.Status() != 0 || closeStatus != 0) {
     platform::ShowFormattedMessage("Error writing to file %s", {temporaryPath});
