@@ -27,3 +27,14 @@ PathParts SplitPathDirectory(const std::string& path) {
 std::string PathDirectory(const std::string& path) { return SplitPathDirectory(path).first; }
 
 std::string PathFileName(const std::string& path) { return SplitPathDirectory(path).second; }
+
+bool IsTxtExtension(const std::string& extension) {
+  if (extension.size() != 3) return false;
+  auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+  return lower(extension[0]) == 't' && lower(extension[1]) == 'x' && lower(extension[2]) == 't';
+}
+
+std::string ReplacePathExtensionWithTxt(const std::string& path) {
+  PathParts parts = SplitPathExtension(path);
+  return IsTxtExtension(parts.second) ? path : parts.first + ".txt";
+}

@@ -21,3 +21,11 @@ std::string ReplacePathExtension(const std::string& path, const std::string& new
 PathParts SplitPathDirectory(const std::string& path);
 std::string PathDirectory(const std::string& path);
 std::string PathFileName(const std::string& path);
+
+// True when an extension reads "txt" in any letter case. Where a song's extension is replaced
+// by "txt", such an extension is kept as written: on a case-sensitive file system "Song.TXT"
+// and "Song.txt" are two files.
+bool IsTxtExtension(const std::string& extension);
+
+// ReplacePathExtension(path, "txt"), keeping an extension that already reads "txt".
+std::string ReplacePathExtensionWithTxt(const std::string& path);

@@ -4,6 +4,10 @@
 // inode, never the spelling of the path): any number of readers may hold it together, but a
 // writer excludes everyone else, and a reader excludes writers. The process-wide table below
 // keeps the open files; a conflicting open is refused before anything on disk changes.
+// Open-file-description locks carry the same rule to other processes: a reader holds a shared
+// lock on the whole file and a writer an exclusive one, so a second Melvane (a batch while the
+// window transposes) is refused the same way. The locks are advisory: they bind cooperating
+// processes only.
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/types.h>
@@ -94,6 +98,35 @@ int InjectedError(FileOperation operation, std::string_view path, std::size_t* a
 
 int Descriptor(FileHandle handle) { return static_cast<int>(handle.Value()); }
 
+// Takes the whole-file lock that matches the open; false when another process holds a
+// conflicting one. A file system without locks (ENOLCK, EINVAL) cannot tell us, and the open
+// goes ahead.
+bool LockAgainstOtherProcesses(int fd, bool forWriting) {
+  struct flock lock {};
+  lock.l_type = forWriting ? F_WRLCK : F_RDLCK;
+  lock.l_whence = SEEK_SET;
+  lock.l_start = 0;
+  lock.l_len = 0;
+  lock.l_pid = 0;
+  int result;
+  do {
+    result = ::fcntl(fd, F_OFD_SETLK, &lock);
+  } while (result != 0 && errno == EINTR);
+  return result == 0 || (errno != EAGAIN && errno != EACCES);
+}
+
+// True when another process holds the file open (any lock at all on it).
+bool OpenInOtherProcess(const std::string& path) {
+  int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+  if (fd < 0) return false;
+  struct flock probe {};
+  probe.l_type = F_WRLCK;
+  probe.l_whence = SEEK_SET;
+  bool held = ::fcntl(fd, F_OFD_GETLK, &probe) == 0 && probe.l_type != F_UNLCK;
+  ::close(fd);
+  return held;
+}
+
 // Opens without blocking (a FIFO must not hang us) and keeps only regular files.
 // Returns the descriptor, or -1 with errno set; a non-regular file fails as ENOENT.
 int OpenRegular(const std::string& path, int flags, mode_t mode, struct stat& info) {
@@ -126,7 +159,7 @@ Status OpenChecked(const std::string& path, bool forWriting, FileHandle& handle)
   if (fd < 0) return StatusFromErrno(errno);
   std::lock_guard<std::mutex> guard(tableLock);
   FileIdentity id = IdentityOf(info);
-  if (!Table().MayOpen(id, forWriting)) {
+  if (!Table().MayOpen(id, forWriting) || !LockAgainstOtherProcesses(fd, forWriting)) {
     ::close(fd);
     return kSharingViolation;
   }
@@ -232,7 +265,7 @@ Status CopyFileOver(const std::string& from, const std::string& to) {
     std::lock_guard<std::mutex> guard(tableLock);
     if (targetId == IdentityOf(sourceInfo)) {
       status = StatusFromErrno(EINVAL);
-    } else if (Table().IsOpen(targetId)) {
+    } else if (Table().IsOpen(targetId) || !LockAgainstOtherProcesses(out, true)) {
       status = kSharingViolation;
     }
   }
@@ -280,6 +313,7 @@ Status DeleteFileAt(const std::string& path) {
     std::lock_guard<std::mutex> guard(tableLock);
     if (Table().IsOpen(IdentityOf(info))) return kSharingViolation;
   }
+  if (S_ISREG(info.st_mode) && OpenInOtherProcess(path)) return kSharingViolation;
   return ::unlink(path.c_str()) == 0 ? kOk : StatusFromErrno(errno);
 }
 

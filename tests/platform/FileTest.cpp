@@ -2,6 +2,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -167,4 +168,41 @@ TEST(FileRead, ReadErrorIsAFailureNotTheEndOfTheFile) {
   std::size_t got = 99;
   EXPECT_EQ(platform::ReadFromFile(reader.handle, buffer, sizeof buffer, got), platform::StatusFromErrno(EIO));
   EXPECT_EQ(got, 0u);
+}
+
+// A second Melvane process holding the song open is respected as a reader in this one is.
+TEST(FileSharing, AnotherProcessHoldingTheFileOpenRefusesWritersCopiesAndDeletes) {
+  TempFolder folder;
+  std::string song = folder.Write("song.txt", "G C D\n");
+  std::string other = folder.Write("other.txt", "new");
+  int ready[2], release[2];
+  ASSERT_EQ(::pipe(ready), 0);
+  ASSERT_EQ(::pipe(release), 0);
+  pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    FileHandle handle;
+    char byte = platform::OpenExistingForReading(song, handle) == 0 ? 'y' : 'n';
+    (void)!::write(ready[1], &byte, 1);
+    (void)!::read(release[0], &byte, 1);
+    ::_exit(0);
+  }
+  char byte = 0;
+  ASSERT_EQ(::read(ready[0], &byte, 1), 1);
+  ASSERT_EQ(byte, 'y');
+
+  FileHandle writer;
+  EXPECT_EQ(platform::CreateAlwaysForWriting(song, writer), platform::kSharingViolation);
+  EXPECT_EQ(platform::CopyFileOver(other, song), platform::kSharingViolation);
+  EXPECT_EQ(platform::DeleteFileAt(song), platform::kSharingViolation);
+  FileHandle reader;
+  EXPECT_EQ(platform::OpenExistingForReading(song, reader), 0);
+  platform::CloseFile(reader);
+  EXPECT_EQ(ReadFileBytes(song), "G C D\n");
+
+  (void)!::write(release[1], "x", 1);
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  EXPECT_EQ(platform::CreateAlwaysForWriting(song, writer), 0);
+  platform::CloseFile(writer);
 }

@@ -1,0 +1,65 @@
+#include "songtext/TransposeSongFile.h"
+
+#include "platform/Console.h"
+#include "platform/File.h"
+#include "platform/Messages.h"
+#include "songtext/LineReader.h"
+#include "songtext/PathHelpers.h"
+#include "songtext/TextFile.h"
+#include "songtext/Transpose.h"
+
+namespace {
+
+int ReportCopyFailure(const std::string& from, const std::string& to) {
+  platform::WriteStdoutLine("Error copying " + from + " to " + to);
+  platform::ShowFormattedMessage("Error copying file %s to %s.", {from, to});
+  return 2;
+}
+
+int ReportWriteFailure(const std::string& path) {
+  platform::ShowFormattedMessage("Error writing to file %s", {path});
+  return 3;
+}
+
+}  // namespace
+
+int TransposeSongFile(SongContext& context, std::string songPath, int steps, int useSharps) {
+  // An unreadable song is reported and nothing is written: an empty reader must never
+  // become an empty song.
+  TextFile song;
+  if (int status = song.OpenForReading(songPath)) return status;
+  LineReader reader(song.Handle());
+  reader.path = songPath;
+
+  const std::string base = SplitPathExtension(songPath).first;
+  const std::string temporaryPath = base + ".tmp";
+  const std::string backupPath = base + ".bak";
+  context.outputPath = temporaryPath;
+
+  // The song stays open for reading while the temporary file is created, so a song that is
+  // its own temporary file (x.tmp) is refused here instead of truncated.
+  TextFile temporary;
+  if (temporary.OpenForWriting(temporaryPath) != 0) {
+    platform::WriteStdoutLine("Error opening file " + temporaryPath);
+    return 1;
+  }
+
+  std::string line;
+  while (reader.ReadLine(line)) {
+    int status = line.empty() ? temporary.WriteCrLf() : TransposeLine(line, steps, temporary, useSharps);
+    if (status != 0) return ReportWriteFailure(temporaryPath);
+  }
+  if (temporary.CloseHandle() != 0) return ReportWriteFailure(temporaryPath);
+  song.Close();
+  if (reader.ReadFailed()) {
+    platform::ShowFormattedMessage("Error opening file %s for reading", {songPath});
+    return TextFile::kReadEndedEarly;
+  }
+
+  // The order matters: the new text is complete on disk, the backup is made, and only then
+  // is the song replaced.
+  if (platform::CopyFileOver(songPath, backupPath) != 0) return ReportCopyFailure(songPath, backupPath);
+  if (platform::CopyFileOver(temporaryPath, songPath) != 0) return ReportCopyFailure(temporaryPath, songPath);
+  platform::DeleteFileAt(temporaryPath);
+  return 0;
+}
