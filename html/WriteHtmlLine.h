@@ -4,10 +4,10 @@
 // every other run, a token, is written inside a chord span when `useSpans` is set. Any other
 // line is written as it is. Song text is escaped (EscapeHtml.h) inside and outside the spans.
 //
-// Returns 0, or the status of the first failed write to `page`; nothing more is written after
-// a failure.
+// Returns 0, or the status of the first failed write to the page (after which nothing more is
+// written).
 #include <string_view>
 
-class TextFile;
+class HtmlPageOutput;
 
-int WriteHtmlLine(std::string_view line, TextFile& page, bool useSpans);
+int WriteHtmlLine(std::string_view line, HtmlPageOutput& page, bool useSpans);

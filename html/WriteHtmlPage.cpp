@@ -6,6 +6,7 @@
 
 #include "html/BuildHtmlStyles.h"
 #include "html/EscapeHtml.h"
+#include "html/HtmlPageOutput.h"
 #include "html/HtmlTexts.h"
 #include "html/WriteHtmlLine.h"
 #include "platform/File.h"
@@ -18,26 +19,6 @@ namespace {
 constexpr int kPageCannotBeCreated = 1;
 constexpr int kPageCannotBeReplaced = 2;
 constexpr int kPageWriteFailed = 3;
-
-// Writes one piece after another and keeps the status of the first failed write; once a write
-// has failed nothing more is written.
-class PagePieces {
- public:
-  explicit PagePieces(TextFile& page) : page_(page) {}
-
-  void Write(std::string_view text) {
-    if (status_ == 0) status_ = page_.WriteText(text);
-  }
-  void Line(std::string_view line, bool useSpans) {
-    if (status_ != 0) return;
-    status_ = line.empty() ? page_.WriteLf() : WriteHtmlLine(line, page_, useSpans);
-  }
-  int Status() const { return status_; }
-
- private:
-  TextFile& page_;
-  int status_ = 0;
-};
 
 // Head, style sheet and body start, up to the opening of the first preformatted block.
 std::string PageStart(const SongContext& context, const FormatSettings& settings, bool useSpans) {
@@ -63,17 +44,20 @@ std::string PageEnd(const FormatSettings& settings) {
 }
 
 // The song's lines, numbered from 1; the line numbered linesPerColumn brings the column break.
-void WriteSongLines(PagePieces& pieces, TextFile& song, const FormatSettings& settings, bool useSpans) {
+void WriteSongLines(HtmlPageOutput& output, TextFile& song, const FormatSettings& settings, bool useSpans) {
   std::string line;
   std::int64_t number = 0;
-  while (pieces.Status() == 0 && song.NextLine(line)) {
+  while (output.Status() == 0 && song.NextLine(line)) {
     ++number;
     if (settings.columns > 0 && number == settings.linesPerColumn) {
-      pieces.Write(kHtmlColumnBreak);
+      output.Markup(kHtmlColumnBreak);
       // The second column never starts with a blank line.
-      if (!line.empty()) pieces.Line(line, useSpans);
+      if (line.empty()) continue;
+    }
+    if (line.empty()) {
+      output.Markup("\n");
     } else {
-      pieces.Line(line, useSpans);
+      WriteHtmlLine(line, output, useSpans);
     }
   }
 }
@@ -112,12 +96,13 @@ int WriteHtmlPage(SongContext& context, FormatSettings& settings) {
 
   TextFile page;
   if (page.OpenForWriting(temporaryPath) != 0) return kPageCannotBeCreated;
-  PagePieces pieces(page);
-  pieces.Write(PageStart(context, settings, useSpans));
-  WriteSongLines(pieces, song, settings, useSpans);
-  pieces.Write(PageEnd(settings));
+  HtmlPageOutput output(page);
+  output.Markup(PageStart(context, settings, useSpans));
+  WriteSongLines(output, song, settings, useSpans);
+  output.Markup(PageEnd(settings));
+  int writeStatus = output.Flush();
   int closeStatus = page.CloseHandle();
-  if (pieces.Status() != 0 || closeStatus != 0) {
+  if (writeStatus != 0 || closeStatus != 0) {
     platform::ShowFormattedMessage("Error writing to file %s", {temporaryPath});
     return kPageWriteFailed;
   }

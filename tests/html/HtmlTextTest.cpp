@@ -6,6 +6,7 @@
 
 #include "TestFiles.h"
 #include "html/EscapeHtml.h"
+#include "html/HtmlPageOutput.h"
 #include "html/WriteHtmlLine.h"
 #include "platform/testing/FaultPlan.h"
 #include "songtext/TextFile.h"
@@ -70,11 +71,13 @@ struct LineCase {
   std::string page;
 };
 
-// Writes the lines through WriteHtmlLine into a fresh file and returns its bytes.
+// Writes the line through WriteHtmlLine into a fresh file and returns its bytes.
 std::string WrittenLine(const TempFolder& folder, const std::string& line, bool useSpans) {
   TextFile page;
   EXPECT_EQ(page.OpenForWriting(folder / "line.html"), 0);
-  EXPECT_EQ(WriteHtmlLine(line, page, useSpans), 0);
+  HtmlPageOutput output(page);
+  EXPECT_EQ(WriteHtmlLine(line, output, useSpans), 0);
+  EXPECT_EQ(output.Flush(), 0);
   page.CloseHandle();
   return ReadFileBytes(folder / "line.html");
 }
@@ -109,13 +112,33 @@ TEST(HtmlLine, EscapesTextInsideChordSpans) {
             "<span class='chord'>G</span>  <span class='chord'>A&gt;B</span>  <span class='chord'>C&amp;</span>\n");
 }
 
-TEST(HtmlLine, ReturnsTheStatusOfAFailedWrite) {
+TEST(HtmlPageOutput, WritesALongTextInPiecesThatJoinUp) {
+  TempFolder folder;
+  std::string text;
+  std::string escaped;
+  while (text.size() < 3 * HtmlPageOutput::kPieceSize) {
+    text += "Gr\xC3\xBC\xC3\x9F" "e & <mehr> \xE2\x80\x94 ";
+    escaped += "Gr&#252;&#223;e &amp; &lt;mehr&gt; &#8212; ";
+  }
+  platform::testing::FaultPlan counter;
+  EXPECT_EQ(WrittenLine(folder, text, true), escaped + "\n");
+  EXPECT_GE(counter.Count(platform::FileOperation::Write), 4);
+}
+
+TEST(HtmlPageOutput, WritesNothingMoreAfterAFailedWrite) {
   TempFolder folder;
   TextFile page;
   ASSERT_EQ(page.OpenForWriting(folder / "line.html"), 0);
   platform::testing::FaultPlan faults;
-  faults.FailNth(platform::FileOperation::Write, 1);
-  EXPECT_NE(WriteHtmlLine("G  D", page, true), 0);
+  faults.FailNth(platform::FileOperation::Write, 2);
+  HtmlPageOutput output(page);
+  std::string line(5 * HtmlPageOutput::kPieceSize, 'x');
+  EXPECT_NE(WriteHtmlLine(line, output, false), 0);
+  EXPECT_NE(WriteHtmlLine("G  D", output, true), 0);
+  EXPECT_NE(output.Flush(), 0);
+  EXPECT_EQ(faults.Count(platform::FileOperation::Write), 2);
+  page.CloseHandle();
+  EXPECT_EQ(ReadFileBytes(folder / "line.html"), std::string(HtmlPageOutput::kPieceSize, 'x'));
 }
 
 }  // namespace

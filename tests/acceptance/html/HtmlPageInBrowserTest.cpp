@@ -108,7 +108,6 @@ std::vector<std::vector<std::string>> RenderInChromium(const std::vector<std::st
   std::vector<std::vector<std::string>> rendered;
   FILE* output = ::popen(command.c_str(), "r");
   if (output == nullptr) return rendered;
-  std::string line;
   char buffer[65536];
   std::size_t got;
   std::string all;
