@@ -11,4 +11,11 @@ namespace platform {
 // directory cannot be read (it was removed), the path comes back unchanged.
 std::string MakeAbsolutePath(const std::string& path);
 
+// The same with the current directory read once by the caller (ReadCurrentDirectory), for
+// many paths in a row.
+std::string MakeAbsolutePath(const std::string& path, const std::string& currentDirectory);
+
+// The current directory, of any length. False when it cannot be read (it was removed).
+bool ReadCurrentDirectory(std::string& directory);
+
 }  // namespace platform

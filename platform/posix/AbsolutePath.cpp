@@ -6,10 +6,9 @@
 #include <vector>
 
 namespace platform {
-namespace {
 
-// getcwd with a buffer that grows until the path fits: no length limit.
 bool ReadCurrentDirectory(std::string& directory) {
+  // getcwd with a buffer that grows until the path fits: no length limit.
   std::vector<char> buffer(4096);
   while (::getcwd(buffer.data(), buffer.size()) == nullptr) {
     if (errno != ERANGE) return false;
@@ -19,14 +18,17 @@ bool ReadCurrentDirectory(std::string& directory) {
   return true;
 }
 
-}  // namespace
+std::string MakeAbsolutePath(const std::string& path, const std::string& currentDirectory) {
+  if (path.empty() || path.front() == '/' || currentDirectory.empty()) return path;
+  if (currentDirectory.back() == '/') return currentDirectory + path;
+  return currentDirectory + '/' + path;
+}
 
 std::string MakeAbsolutePath(const std::string& path) {
   if (path.empty() || path.front() == '/') return path;
   std::string directory;
   if (!ReadCurrentDirectory(directory)) return path;
-  if (directory.back() != '/') directory.push_back('/');
-  return directory + path;
+  return MakeAbsolutePath(path, directory);
 }
 
 }  // namespace platform

@@ -20,7 +20,9 @@ std::vector<std::string> FindMatchingFiles(const std::string& pattern) {
   std::vector<std::string> paths;
   if (pattern.empty()) return paths;
   // No GLOB_NOCHECK: a pattern that matches nothing yields nothing, not itself. No GLOB_ERR:
-  // an unreadable folder on the way is passed over as the Windows search does.
+  // an unreadable folder on the way is passed over. The current directory is read once.
+  std::string currentDirectory;
+  if (pattern.front() != '/') ReadCurrentDirectory(currentDirectory);
   glob_t found{};
   if (::glob(pattern.c_str(), 0, nullptr, &found) == 0) {
     for (std::size_t i = 0; i < found.gl_pathc; ++i) {
@@ -28,7 +30,7 @@ std::vector<std::string> FindMatchingFiles(const std::string& pattern) {
       if (IsFolder(entry)) continue;
       // glob keeps the pattern's folder part in each entry, so making the entry absolute is
       // the folder part made absolute, '/', and the name.
-      paths.push_back(MakeAbsolutePath(entry));
+      paths.push_back(MakeAbsolutePath(entry, currentDirectory));
     }
   }
   ::globfree(&found);
