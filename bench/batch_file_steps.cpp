@@ -2,6 +2,10 @@
 // formatting and no sharing rules, in plain C++. For every *.txt in the folder, in name order:
 // read the song, write its bytes to base.html.tmp, copy base.html to base.html.bak when there
 // is one, copy the temporary file over base.html, delete the temporary file.
+//
+// A copy onto an existing file overwrites it in place and then cuts it to length, as the
+// program's own copy does: truncating it first (std::filesystem::copy_file, O_TRUNC) costs
+// about 0.1 ms per file on ext4, which would make this yardstick slower than the batch.
 //   batch_file_steps <folder>
 #include <algorithm>
 #include <cstdio>
@@ -25,11 +29,20 @@ bool ReadWhole(const fs::path& path, std::string& bytes) {
   return ok;
 }
 
+// Writes the bytes over an existing file in place (or into a new one) and cuts it to length.
 bool WriteWhole(const fs::path& path, const std::string& bytes) {
-  std::FILE* file = std::fopen(path.c_str(), "wb");
+  std::FILE* file = std::fopen(path.c_str(), "r+b");
+  if (file == nullptr) file = std::fopen(path.c_str(), "wb");
   if (file == nullptr) return false;
   const bool wrote = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-  return std::fclose(file) == 0 && wrote;
+  if (std::fclose(file) != 0 || !wrote) return false;
+  std::error_code error;
+  fs::resize_file(path, bytes.size(), error);
+  return !error;
+}
+
+bool CopyOver(const fs::path& from, const fs::path& to, std::string& buffer) {
+  return ReadWhole(from, buffer) && WriteWhole(to, buffer);
 }
 
 }  // namespace
@@ -47,6 +60,7 @@ int main(int argc, char** argv) {
 
   int status = 0;
   std::string bytes;
+  std::string copied;
   std::error_code error;
   for (const fs::path& song : songs) {
     fs::path document = song;
@@ -57,8 +71,8 @@ int main(int argc, char** argv) {
       status = 1;
       continue;
     }
-    if (fs::exists(document)) fs::copy_file(document, backup, fs::copy_options::overwrite_existing, error);
-    if (!fs::copy_file(temporary, document, fs::copy_options::overwrite_existing, error)) status = 1;
+    if (fs::exists(document)) CopyOver(document, backup, copied);
+    if (!CopyOver(temporary, document, copied)) status = 1;
     fs::remove(temporary, error);
   }
   return status;

@@ -38,11 +38,13 @@ command_of() {
 }
 
 # One run: wall time in microseconds from the clock around it, peak memory from time -v. The
-# batch's lines go to /dev/null.
+# batch's lines go to /dev/null. Written data of the run before is flushed first (sync, not
+# timed), so that no run pays for another's write-back.
 measure() {
   local variant=$1 start end kib
   command_of "$variant"
   rm -rf "$work/copy"
+  sync
   start=$(date +%s%N)
   /usr/bin/time -v -o "$work/time.txt" "${command[@]}" >/dev/null
   end=$(date +%s%N)
@@ -51,8 +53,10 @@ measure() {
 }
 
 for variant in html rtf files cp; do measure "$variant" warm-up; done
-for ((round = 1; round <= rounds; round++)); do
-  for variant in html rtf cp files; do measure "$variant"; done
+# The order turns round by round, so that no variant always follows the same one.
+order=(html rtf cp files)
+for ((round = 0; round < rounds; round++)); do
+  for ((i = 0; i < 4; i++)); do measure "${order[(round + i) % 4]}"; done
 done
 
 size=$(du -sk "$work/corpus" | cut -f1)
