@@ -50,8 +50,8 @@ int WriteSongLines(TextFile& song, TextFile& document, const FormatSettings& set
       continue;
     }
     bool isChordLine = false;
-    if (int status = WriteRtfLine(settings, line, document, settings.lineSpacing, previousWasChord, spacingText,
-                                  isChordLine)) {
+    if (int status = WriteRtfLine(settings, line, document, settings.lineSpacing, previousWasChord,
+                                  spacingText, isChordLine)) {
       return status;
     }
     previousWasChord = isChordLine;

@@ -117,7 +117,8 @@ TEST(LongSong, BecomesADocumentWhileTheSongIsHeldAboutOnce) {
   std::string document = testsupport::ReadFileBytes(folder / "long.rtf");
   std::size_t bodyStart = document.find("\n\n") + 2;
   ASSERT_EQ(document.size() - bodyStart, expected.size());
-  auto differs = std::mismatch(expected.begin(), expected.end(), document.begin() + static_cast<std::ptrdiff_t>(bodyStart));
+  auto differs = std::mismatch(expected.begin(), expected.end(),
+                               document.begin() + static_cast<std::ptrdiff_t>(bodyStart));
   EXPECT_TRUE(differs.first == expected.end())
       << "first difference " << (differs.first - expected.begin()) << " bytes into the body";
 }

@@ -106,7 +106,8 @@ TEST(RtfDocumentFiles, UnreadableSongIsReportedAndNothingIsCreated) {
   TempFolder folder;
   MessageRecorder messages;
   EXPECT_NE(Write(folder / "missing.txt"), 0);
-  EXPECT_EQ(messages.Messages(), std::vector<std::string>{"Error opening file " + (folder / "missing.txt") + " for reading"});
+  EXPECT_EQ(messages.Messages(),
+            std::vector<std::string>{"Error opening file " + (folder / "missing.txt") + " for reading"});
 
   // A read that fails must not become the document of an empty song.
   std::string song = folder.Write("song.txt", kSong);
@@ -134,7 +135,8 @@ TEST(RtfDocumentFiles, SongNamedLikeItsDocumentIsRefusedAndUntouched) {
   std::string linked = folder.Write("linked.txt", kSong);
   std::filesystem::create_hard_link(linked, folder / "linked.rtf");
   EXPECT_EQ(Write(linked), 1);
-  EXPECT_EQ(messages.Messages(), std::vector<std::string>{"Error opening file " + (folder / "linked.rtf") + " for writing"});
+  EXPECT_EQ(messages.Messages(),
+            std::vector<std::string>{"Error opening file " + (folder / "linked.rtf") + " for writing"});
   EXPECT_EQ(ReadFileBytes(linked), kSong);
 }
 
@@ -145,8 +147,8 @@ TEST(RtfDocumentFiles, BackupThatIsTheSongUnderAnotherNameIsNeverWritten) {
   folder.Write("song.rtf", kOldDocument);
   std::filesystem::create_symlink(song, folder / "song.rtf.bak");
   EXPECT_EQ(Write(song), 2);
-  EXPECT_EQ(messages.Messages(), std::vector<std::string>{"Error copying file " + (folder / "song.rtf") + " to " +
-                                                          (folder / "song.rtf.bak") + "."});
+  EXPECT_EQ(messages.Messages(), std::vector<std::string>{"Error copying file " + (folder / "song.rtf") +
+                                                          " to " + (folder / "song.rtf.bak") + "."});
   EXPECT_EQ(ReadFileBytes(song), kSong);
   EXPECT_EQ(ReadFileBytes(folder / "song.rtf"), kOldDocument);
 }
@@ -157,7 +159,8 @@ TEST_F(EarlierRunFixture, TemporaryFileThatCannotBeCreatedChangesNothing) {
     faults.FailNth(FileOperation::OpenWrite, 1, EACCES);
     EXPECT_EQ(Write(song), 1);
   }
-  EXPECT_EQ(messages.Messages(), std::vector<std::string>{"Error opening file " + temporary + " for writing"});
+  EXPECT_EQ(messages.Messages(),
+            std::vector<std::string>{"Error opening file " + temporary + " for writing"});
   EXPECT_FALSE(FileExists(temporary));
   EXPECT_EQ(ReadFileBytes(document), kOldDocument);
   EXPECT_EQ(ReadFileBytes(backup), kOldBackup);
@@ -173,7 +176,10 @@ TEST_F(EarlierRunFixture, FailedWriteToTheTemporaryFileStopsAndKeepsDocumentAndB
     bool isShort;
   };
   const Step steps[] = {
-      {"head", 1, false}, {"chord line", 2, false}, {"closing brace", 4, false}, {"short write of a line", 3, true},
+      {"head", 1, false},
+      {"chord line", 2, false},
+      {"closing brace", 4, false},
+      {"short write of a line", 3, true},
   };
   for (const Step& step : steps) {
     SCOPED_TRACE(step.name);
@@ -202,7 +208,8 @@ TEST_F(EarlierRunFixture, OldDocumentThatCannotBeBackedUpIsNotReplaced) {
     faults.FailEvery(FileOperation::Copy, ".rtf.bak", ENOSPC);
     EXPECT_EQ(Write(song), 2);
   }
-  EXPECT_EQ(messages.Messages(), std::vector<std::string>{"Error copying file " + document + " to " + backup + "."});
+  EXPECT_EQ(messages.Messages(),
+            std::vector<std::string>{"Error copying file " + document + " to " + backup + "."});
   EXPECT_EQ(ReadFileBytes(document), kOldDocument);
   EXPECT_EQ(ReadFileBytes(backup), kOldBackup);
   EXPECT_EQ(ReadFileBytes(temporary), FreshDocument(kSong));
@@ -214,7 +221,8 @@ TEST_F(EarlierRunFixture, TemporaryFileThatCannotBeCopiedOverTheDocumentIsReport
     faults.FailEvery(FileOperation::Copy, "/song.rtf", EACCES);
     EXPECT_EQ(Write(song), 2);
   }
-  EXPECT_EQ(messages.Messages(), std::vector<std::string>{"Error copying file " + temporary + " to " + document + "."});
+  EXPECT_EQ(messages.Messages(),
+            std::vector<std::string>{"Error copying file " + temporary + " to " + document + "."});
   EXPECT_EQ(ReadFileBytes(document), kOldDocument);
   EXPECT_EQ(ReadFileBytes(backup), kOldDocument) << "the backup was refreshed before the copy failed";
   EXPECT_EQ(ReadFileBytes(temporary), FreshDocument(kSong)) << "the new document stays for the user";
@@ -228,6 +236,7 @@ TEST_F(EarlierRunFixture, DocumentHeldOpenElsewhereIsNotReplaced) {
   EXPECT_EQ(Write(song), 2);
   platform::CloseFile(held);
   EXPECT_EQ(ReadFileBytes(backup), kOldDocument);
-  EXPECT_EQ(messages.Messages(), std::vector<std::string>{"Error copying file " + temporary + " to " + document + "."});
+  EXPECT_EQ(messages.Messages(),
+            std::vector<std::string>{"Error copying file " + temporary + " to " + document + "."});
   EXPECT_EQ(ReadFileBytes(document), kOldDocument);
 }

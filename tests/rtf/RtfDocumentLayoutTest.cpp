@@ -74,7 +74,8 @@ FormatSettings Settings(bool bold, int chordSize, int lyricSize) {
 }  // namespace
 
 TEST_F(DocumentFixture, OneColumnBoldChordsInTheirOwnSizeIndented) {
-  testsupport::ExpectMatchesGolden("rtf/one-column-bold-sizes-indented.rtf", Document(kSong, Settings(true, 10, 12)));
+  testsupport::ExpectMatchesGolden("rtf/one-column-bold-sizes-indented.rtf",
+                                   Document(kSong, Settings(true, 10, 12)));
 }
 
 TEST_F(DocumentFixture, OneColumnPlainChordsInTheLyricSizeNotIndented) {
@@ -173,14 +174,16 @@ TEST_F(DocumentFixture, TwoColumnsBreakOnceAfterTheFirstLyricLineAtOrPastTheThre
     std::vector<std::string> body;
   };
   const Case cases[] = {
-      {"chord lines at the threshold defer the break to the next lyric line", 4, "one\ntwo\nG\nC\nfive\nsix\n",
+      {"chord lines at the threshold defer the break to the next lyric line", 4,
+       "one\ntwo\nG\nC\nfive\nsix\n",
        {"one\\line", "two\\line", "{G}\\line", "{C}\\line", "five\\line", "\\column", "six\\line", "}"}},
       {"empty lines count but never bring the break", 3, "one\n\n\nfour\nfive\n",
        {"one\\line", "\\line", "\\line", "four\\line", "\\column", "five\\line", "}"}},
       {"0 breaks after the first lyric line", 0, "G\n\nwords\nmore\n",
        {"{G}\\line", "\\line", "words\\line", "\\column", "more\\line", "}"}},
       {"a negative count too", -7, "words\nmore\n", {"words\\line", "\\column", "more\\line", "}"}},
-      {"a song shorter than the threshold has no break", 32, "G\nwords\n", {"{G}\\line", "words\\line", "}"}},
+      {"a song shorter than the threshold has no break", 32, "G\nwords\n",
+       {"{G}\\line", "words\\line", "}"}},
       {"a song of chord lines has no break", 1, "G\nC D\n", {"{G}\\line", "{C}\\~{D}\\line", "}"}},
   };
   for (const Case& c : cases) {
@@ -211,12 +214,15 @@ TEST_F(DocumentFixture, PageSetUpEndsInTheLyricSizeAndAnEmptyLine) {
   FormatSettings notIndented = Settings(true, 12, 0);
   notIndented.indentPage = false;
   const Case cases[] = {
-      {"one column, indented", Settings(true, 12, 12), "\\marglsxn1080\\margtsxn720\\margrsxn720\\margbsxn720\\pard\\s17"
-                                                       "\\itap0\\nowidctlpar\\plain\\f0\\fs24 \n\n}"},
+      {"one column, indented", Settings(true, 12, 12),
+       "\\marglsxn1080\\margtsxn720\\margrsxn720\\margbsxn720\\pard\\s17\\itap0\\nowidctlpar\\plain"
+       "\\f0\\fs24 \n\n}"},
       {"one column, lyric size 0, not indented", notIndented,
-       "\\marglsxn100\\margtsxn720\\margrsxn720\\margbsxn720\\pard\\s17\\itap0\\nowidctlpar\\plain\\f0\\fs0 \n\n}"},
+       "\\marglsxn100\\margtsxn720\\margrsxn720\\margbsxn720\\pard\\s17\\itap0\\nowidctlpar\\plain"
+       "\\f0\\fs0 \n\n}"},
       {"two columns, where the indent plays no part", twoColumns,
-       "\\marglsxn200\\margtsxn50\\margrsxn50\\margbsxn50\\pard\\s17\\itap0\\nowidctlpar\\plain\\f0\\cols2\\fs24 \n\n}"},
+       "\\marglsxn200\\margtsxn50\\margrsxn50\\margbsxn50\\pard\\s17\\itap0\\nowidctlpar\\plain"
+       "\\f0\\cols2\\fs24 \n\n}"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

@@ -87,8 +87,11 @@ std::string ExpectedText(const std::string& song, const std::string& document) {
       documentLines.erase(documentLines.begin() + static_cast<std::ptrdiff_t>(next));
     }
   }
-  bool endsInParagraph =
-      !songLines.empty() && documentLines[bodyStart + songLines.size() - 1].find(kParagraphEnd) != std::string::npos;
+  bool endsInParagraph = false;
+  if (!songLines.empty()) {
+    const std::string& lastLine = documentLines[bodyStart + songLines.size() - 1];
+    endsInParagraph = lastLine.find(kParagraphEnd) != std::string::npos;
+  }
   if (!endsInParagraph) text += "\n";
   return text;
 }
@@ -100,7 +103,9 @@ std::string FirstDifference(const std::string& expected, const std::string& actu
   for (std::size_t i = 0; i < e.size() || i < a.size(); ++i) {
     std::string left = i < e.size() ? e[i] : "<end>";
     std::string right = i < a.size() ? a[i] : "<end>";
-    if (left != right) return "line " + std::to_string(i + 1) + "\n  song:   " + left + "\n  reader: " + right;
+    if (left != right) {
+      return "line " + std::to_string(i + 1) + "\n  song:   " + left + "\n  reader: " + right;
+    }
   }
   return "the line ends differ";
 }
@@ -109,14 +114,15 @@ std::string FirstDifference(const std::string& expected, const std::string& actu
 // own in `folder`. Returns whether the conversion ran.
 bool ConvertToText(const TempFolder& folder, const std::vector<std::string>& documents) {
   std::string command = "soffice '-env:UserInstallation=file://" + (folder / "profile") +
-                        "' --headless --convert-to 'txt:Text (encoded):UTF8' --outdir '" + (folder / "text") + "'";
+                        "' --headless --convert-to 'txt:Text (encoded):UTF8' --outdir '" + (folder / "text") +
+                        "'";
   for (const std::string& document : documents) command += " '" + document + "'";
   command += " >/dev/null 2>&1";
   return std::system(command.c_str()) == 0;
 }
 
-FormatSettings Layout(int chordSize, int lyricSize, bool bold, bool indent, bool spacing, const char* lineHeight,
-                      int columns, int linesPerColumn) {
+FormatSettings Layout(int chordSize, int lyricSize, bool bold, bool indent, bool spacing,
+                      const char* lineHeight, int columns, int linesPerColumn) {
   FormatSettings settings;
   settings.chordSize = chordSize;
   settings.lyricSize = lyricSize;
@@ -144,11 +150,15 @@ TEST(RtfDocumentInWordProcessor, ReadsEverySongAsWrittenWithChordsInTheirColumns
   platform::testing::MessageRecorder messages;
   const std::vector<ReaderCase> cases = {
       {"silent-night", Corpus("silent-night.txt"), Layout(10, 12, true, true, false, "1.5", 0, 32)},
-      {"wayfaring-stranger", Corpus("wayfaring-stranger.txt"), Layout(12, 12, true, false, true, "1.5", 1, 20)},
-      {"amazing-grace-tabs", Corpus("amazing-grace-tabs.txt"), Layout(12, 12, false, false, false, "1.5", 0, 32)},
-      {"swing-low-sweet-chariot", Corpus("swing-low-sweet-chariot.txt"), Layout(14, 11, false, true, false, "1.5", 1, 0)},
+      {"wayfaring-stranger", Corpus("wayfaring-stranger.txt"),
+       Layout(12, 12, true, false, true, "1.5", 1, 20)},
+      {"amazing-grace-tabs", Corpus("amazing-grace-tabs.txt"),
+       Layout(12, 12, false, false, false, "1.5", 0, 32)},
+      {"swing-low-sweet-chariot", Corpus("swing-low-sweet-chariot.txt"),
+       Layout(14, 11, false, true, false, "1.5", 1, 0)},
       {"danny-boy", Corpus("danny-boy.txt"), Layout(9, 11, true, true, true, "2.0", 0, 32)},
-      {"amazing-grace-sections", Corpus("amazing-grace-sections.txt"), Layout(12, 12, true, true, false, "1.5", 1, 32)},
+      {"amazing-grace-sections", Corpus("amazing-grace-sections.txt"),
+       Layout(12, 12, true, true, false, "1.5", 1, 32)},
       {"markup-and-letters",
        "Caf\xC3\xA9 {Cr\xC3\xA8me} \\par back\\slash\n"
        "  G        D/F#     Em\n"
@@ -171,7 +181,8 @@ TEST(RtfDocumentInWordProcessor, ReadsEverySongAsWrittenWithChordsInTheirColumns
   }
   ASSERT_TRUE(messages.Messages().empty());
 
-  ASSERT_TRUE(ConvertToText(folder, documents)) << "LibreOffice did not run (scripts/install-deps.sh installs it)";
+  ASSERT_TRUE(ConvertToText(folder, documents))
+      << "LibreOffice did not run (scripts/install-deps.sh installs it)";
   for (std::size_t i = 0; i < cases.size(); ++i) {
     SCOPED_TRACE(cases[i].name);
     std::string expected = ExpectedText(cases[i].song, ReadFileBytes(documents[i]));
