@@ -60,8 +60,8 @@ bool IsChordLine(std::string_view line) {
       index += decoded.length;
       continue;
     }
-    // A non-ASCII letter (é) begins no element: it is never part of a chord.
-    const int length = decoded.codePoint < 0x80 ? ScanChordElement(line, index) : -1;
+    // A non-ASCII letter (é) begins no element, so it makes the line a lyric line.
+    const int length = ScanChordElement(line, index);
     if (length < 0) return false;
     found = true;
     index += static_cast<std::size_t>(length);
