@@ -5,6 +5,7 @@
 
 #include "platform/File.h"
 #include "platform/Messages.h"
+#include "rtf/RtfDocumentOutput.h"
 #include "rtf/RtfSpacingText.h"
 #include "rtf/RtfTexts.h"
 #include "rtf/WriteRtfLine.h"
@@ -33,36 +34,31 @@ std::string DocumentStart(const FormatSettings& settings) {
   return start;
 }
 
-// The body, one song line after another, until the song ends or a write fails. Returns the
-// status of the failed write, or 0.
-int WriteSongLines(TextFile& song, TextFile& document, const FormatSettings& settings) {
+// The body, one song line after another, until the song ends or a write fails.
+void WriteSongLines(TextFile& song, RtfDocumentOutput& document, const FormatSettings& settings) {
   const std::string spacingText = RtfSpacingText(settings.lineHeight);
   std::int64_t number = 0;
   bool previousWasChord = false;
   bool columnBreakWritten = false;
   std::string line;
-  while (song.NextLine(line)) {
+  while (document.Status() == 0 && song.NextLine(line)) {
     ++number;
     // An empty line does not end a chord/lyric pair: the lyric under it still closes the
     // paragraph.
     if (line.empty()) {
-      if (int status = document.WriteText(kRtfLineBreak)) return status;
+      document.Markup(kRtfLineBreak);
       continue;
     }
-    bool isChordLine = false;
-    if (int status = WriteRtfLine(settings, line, document, settings.lineSpacing, previousWasChord,
-                                  spacingText, isChordLine)) {
-      return status;
-    }
+    bool isChordLine =
+        WriteRtfLine(settings, line, document, settings.lineSpacing, previousWasChord, spacingText);
     previousWasChord = isChordLine;
     // The one forced break never follows a chord line: a chord line at or past the threshold
     // defers it to the next lyric line, so chords stay above their words.
     if (settings.columns != 0 && !columnBreakWritten && number >= settings.linesPerColumn && !isChordLine) {
-      if (int status = document.WriteText(kRtfColumnBreak)) return status;
+      document.Markup(kRtfColumnBreak);
       columnBreakWritten = true;
     }
   }
-  return 0;
 }
 
 }  // namespace
@@ -84,11 +80,13 @@ int WriteRtfDocument(const FormatSettings& settings) {
 
   TextFile document;
   if (document.OpenForWriting(temporaryPath) != 0) return kDocumentCannotBeCreated;
-  int status = document.WriteText(DocumentStart(settings));
-  if (status == 0) status = WriteSongLines(song, document, settings);
-  if (status == 0) status = document.WriteText(kRtfDocumentEnd);
+  RtfDocumentOutput output(document);
+  output.Markup(DocumentStart(settings));
+  WriteSongLines(song, output, settings);
+  output.Markup(kRtfDocumentEnd);
+  int writeStatus = output.Flush();
   int closeStatus = document.CloseHandle();
-  if (status != 0 || closeStatus != 0) {
+  if (writeStatus != 0 || closeStatus != 0) {
     platform::ShowFormattedMessage("Error writing to file %s", {temporaryPath});
     return kDocumentWriteFailed;
   }

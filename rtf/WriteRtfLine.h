@@ -14,13 +14,12 @@
 // set and the line before (empty lines aside) was a chord line, so that each chord line and
 // the lyric under it close one paragraph; "\line" LF in every other case.
 //
-// Returns 0, or the status of the first failed write to `output`; nothing more is written after
-// a failure. `isChordLine` tells whether the line was a chord line.
+// Returns whether the line was a chord line. A failed write is kept in `document`.
 #include <string_view>
 
 #include "songtext/FormatSettings.h"
 
-class TextFile;
+class RtfDocumentOutput;
 
-int WriteRtfLine(const FormatSettings& settings, std::string_view line, TextFile& output, bool lineSpacing,
-                 bool previousWasChord, std::string_view spacingText, bool& isChordLine);
+bool WriteRtfLine(const FormatSettings& settings, std::string_view line, RtfDocumentOutput& document,
+                  bool lineSpacing, bool previousWasChord, std::string_view spacingText);

@@ -167,38 +167,45 @@ TEST_F(EarlierRunFixture, TemporaryFileThatCannotBeCreatedChangesNothing) {
   EXPECT_EQ(ReadFileBytes(song), kSong);
 }
 
-// Writes go out as the head, one per song line, the closing brace; a failure at any of them,
-// or a short write, stops the run before the document or the backup is touched.
-TEST_F(EarlierRunFixture, FailedWriteToTheTemporaryFileStopsAndKeepsDocumentAndBackup) {
-  struct Step {
-    const char* name;
-    int nth;
-    bool isShort;
-  };
-  const Step steps[] = {
-      {"head", 1, false},
-      {"chord line", 2, false},
-      {"closing brace", 4, false},
-      {"short write of a line", 3, true},
-  };
-  for (const Step& step : steps) {
-    SCOPED_TRACE(step.name);
-    messages.Clear();
-    {
-      FaultPlan faults;
-      if (step.isShort) {
-        faults.ShortNthWrite(step.nth, 2);
-      } else {
-        faults.FailNth(FileOperation::Write, step.nth, ENOSPC);
+// A failure at any write to the temporary file, or a short write, stops the run before the
+// document or the backup is touched. The song is long enough for its document to take several
+// writes.
+TEST(RtfDocumentFiles, FailedWriteToTheTemporaryFileStopsAndKeepsDocumentAndBackup) {
+  std::string longSong;
+  while (longSong.size() < 200 * 1024) longSong += kSong;
+  int writes = 0;
+  {
+    TempFolder other;
+    FaultPlan counter;
+    ASSERT_EQ(Write(other.Write("song.txt", longSong)), 0);
+    writes = counter.Count(FileOperation::Write);
+  }
+  ASSERT_GE(writes, 4);
+  for (int nth = 1; nth <= writes; ++nth) {
+    for (bool isShort : {false, true}) {
+      SCOPED_TRACE("write " + std::to_string(nth) + (isShort ? " short" : " failed"));
+      TempFolder folder;
+      MessageRecorder messages;
+      std::string song = folder.Write("song.txt", longSong);
+      folder.Write("song.rtf", kOldDocument);
+      folder.Write("song.rtf.bak", kOldBackup);
+      {
+        FaultPlan faults;
+        if (isShort) {
+          faults.ShortNthWrite(nth, 2);
+        } else {
+          faults.FailNth(FileOperation::Write, nth, ENOSPC);
+        }
+        EXPECT_EQ(Write(song), 3);
+        EXPECT_EQ(faults.Count(FileOperation::Write), nth) << "nothing is written after the failure";
+        EXPECT_EQ(faults.Count(FileOperation::Copy), 0);
       }
-      EXPECT_EQ(Write(song), 3);
-      EXPECT_EQ(faults.Count(FileOperation::Write), step.nth) << "nothing is written after the failure";
-      EXPECT_EQ(faults.Count(FileOperation::Copy), 0);
+      EXPECT_EQ(messages.Messages(),
+                std::vector<std::string>{"Error writing to file " + (folder / "song.rtf.tmp")});
+      EXPECT_EQ(ReadFileBytes(folder / "song.rtf"), kOldDocument);
+      EXPECT_EQ(ReadFileBytes(folder / "song.rtf.bak"), kOldBackup);
+      EXPECT_EQ(ReadFileBytes(song), longSong);
     }
-    EXPECT_EQ(messages.Messages(), std::vector<std::string>{"Error writing to file " + temporary});
-    EXPECT_EQ(ReadFileBytes(document), kOldDocument);
-    EXPECT_EQ(ReadFileBytes(backup), kOldBackup);
-    EXPECT_EQ(ReadFileBytes(song), kSong);
   }
 }
 

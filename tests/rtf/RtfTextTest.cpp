@@ -1,10 +1,21 @@
-// Song text as a Word document carries it, and the paragraph spacing taken from the line height.
+// Song text as a Word document carries it, the way it reaches the file, and the paragraph
+// spacing taken from the line height.
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <string>
 
+#include "TestFiles.h"
+#include "platform/testing/FaultPlan.h"
 #include "rtf/EscapeRtf.h"
+#include "rtf/RtfDocumentOutput.h"
 #include "rtf/RtfSpacingText.h"
+#include "songtext/TextFile.h"
+
+using platform::FileOperation;
+using platform::testing::FaultPlan;
+using testsupport::ReadFileBytes;
+using testsupport::TempFolder;
 
 namespace {
 
@@ -69,4 +80,42 @@ TEST(EscapeRtf, SongTextBecomesPureAsciiThatCannotBreakTheMarkup) {
     SCOPED_TRACE(c.name);
     EXPECT_EQ(Escaped(c.text), c.escaped);
   }
+}
+
+TEST(RtfDocumentOutput, WritesALongTextInPiecesThatJoinUp) {
+  TempFolder folder;
+  std::string text;
+  std::string escaped;
+  while (text.size() < 3 * RtfDocumentOutput::kPieceSize) {
+    text += "Gr\xC3\xBC\xC3\x9F" "e {mehr} \\ \xF0\x9D\x84\x9E ";
+    escaped += "Gr\\u252?\\u223?e\\~\\{mehr\\}\\~\\\\\\~\\u-10188?\\u-8930?\\~";
+  }
+  FaultPlan counter;
+  TextFile document;
+  ASSERT_EQ(document.OpenForWriting(folder / "song.rtf"), 0);
+  RtfDocumentOutput output(document);
+  output.Markup("{");
+  output.SongText(text);
+  output.Markup("}");
+  EXPECT_EQ(output.Flush(), 0);
+  document.CloseHandle();
+  EXPECT_EQ(ReadFileBytes(folder / "song.rtf"), "{" + escaped + "}");
+  EXPECT_GE(counter.Count(FileOperation::Write), 4);
+}
+
+TEST(RtfDocumentOutput, WritesNothingMoreAfterAFailedWrite) {
+  TempFolder folder;
+  TextFile document;
+  ASSERT_EQ(document.OpenForWriting(folder / "song.rtf"), 0);
+  FaultPlan faults;
+  faults.FailNth(FileOperation::Write, 1, ENOSPC);
+  RtfDocumentOutput output(document);
+  output.SongText(std::string(RtfDocumentOutput::kPieceSize, 'a'));
+  int status = output.Status();
+  EXPECT_NE(status, 0);
+  output.Markup(std::string(RtfDocumentOutput::kPieceSize, 'b'));
+  EXPECT_EQ(output.Flush(), status);
+  EXPECT_EQ(faults.Count(FileOperation::Write), 1);
+  document.CloseHandle();
+  EXPECT_EQ(ReadFileBytes(folder / "song.rtf"), "");
 }
