@@ -12,12 +12,12 @@
 #include "platform/File.h"
 #include "platform/Messages.h"
 #include "songtext/PathHelpers.h"
+#include "songtext/ReplaceFromTemporary.h"
 #include "songtext/TextFile.h"
 
 namespace {
 
 constexpr int kPageCannotBeCreated = 1;
-constexpr int kPageCannotBeReplaced = 2;
 constexpr int kPageWriteFailed = 3;
 
 // Head, style sheet and body start, up to the opening of the first preformatted block.
@@ -109,12 +109,6 @@ int WriteHtmlPage(SongContext& context, FormatSettings& settings) {
 
   // The song stays open (shared for reading) until the page is in place: should the backup or
   // the page be the song under another name (a link), the copy onto it is refused and the song
-  // keeps its text.
-  platform::CopyFileOver(pagePath, backupPath);
-  if (platform::CopyFileOver(temporaryPath, pagePath) != 0) {
-    platform::ShowFormattedMessage("Error copying file %s to %s.", {temporaryPath, pagePath});
-    return kPageCannotBeReplaced;
-  }
-  platform::DeleteFileAt(temporaryPath);
-  return 0;
+  // keeps its text. An old page is replaced only once it is safe in the backup.
+  return ReplaceFromTemporary(temporaryPath, pagePath, backupPath);
 }

@@ -10,12 +10,12 @@
 #include "rtf/RtfTexts.h"
 #include "rtf/WriteRtfLine.h"
 #include "songtext/PathHelpers.h"
+#include "songtext/ReplaceFromTemporary.h"
 #include "songtext/TextFile.h"
 
 namespace {
 
 constexpr int kDocumentCannotBeCreated = 1;
-constexpr int kDocumentCannotBeReplaced = 2;
 constexpr int kDocumentWriteFailed = 3;
 
 // Head, page set-up and base font size, through the empty line that ends the head.
@@ -95,14 +95,5 @@ int WriteRtfDocument(const FormatSettings& settings) {
   // backup or the document be the song under another name (a link), the copy onto it is
   // refused and the song keeps its text. An old document is replaced only once it is safe in
   // the backup; the first run has none to keep.
-  if (platform::PathExists(documentPath) && platform::CopyFileOver(documentPath, backupPath) != 0) {
-    platform::ShowFormattedMessage("Error copying file %s to %s.", {documentPath, backupPath});
-    return kDocumentCannotBeReplaced;
-  }
-  if (platform::CopyFileOver(temporaryPath, documentPath) != 0) {
-    platform::ShowFormattedMessage("Error copying file %s to %s.", {temporaryPath, documentPath});
-    return kDocumentCannotBeReplaced;
-  }
-  platform::DeleteFileAt(temporaryPath);
-  return 0;
+  return ReplaceFromTemporary(temporaryPath, documentPath, backupPath);
 }

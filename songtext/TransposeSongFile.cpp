@@ -5,16 +5,11 @@
 #include "platform/Messages.h"
 #include "songtext/LineReader.h"
 #include "songtext/PathHelpers.h"
+#include "songtext/ReplaceFromTemporary.h"
 #include "songtext/TextFile.h"
 #include "songtext/Transpose.h"
 
 namespace {
-
-int ReportCopyFailure(const std::string& from, const std::string& to) {
-  platform::WriteStdoutLine("Error copying " + from + " to " + to);
-  platform::ShowFormattedMessage("Error copying file %s to %s.", {from, to});
-  return 2;
-}
 
 int ReportWriteFailure(const std::string& path) {
   platform::ShowFormattedMessage("Error writing to file %s", {path});
@@ -58,8 +53,5 @@ int TransposeSongFile(SongContext& context, std::string songPath, int steps, int
 
   // The order matters: the new text is complete on disk, the backup is made, and only then
   // is the song replaced.
-  if (platform::CopyFileOver(songPath, backupPath) != 0) return ReportCopyFailure(songPath, backupPath);
-  if (platform::CopyFileOver(temporaryPath, songPath) != 0) return ReportCopyFailure(temporaryPath, songPath);
-  platform::DeleteFileAt(temporaryPath);
-  return 0;
+  return ReplaceFromTemporary(temporaryPath, songPath, backupPath, CopyDiagnostics::AlsoOnStandardOutput);
 }

@@ -185,14 +185,15 @@ TEST_F(HtmlPageReplacement, PageThatCannotBeReplacedKeepsItsTextAndTheNewPageSta
   EXPECT_EQ(ReadFileBytes(song_), LongerSong());
 }
 
-TEST_F(HtmlPageReplacement, BackupThatCannotBeMadeIsPassedOverSilently) {
+// The old page is replaced only once it is safe in the backup.
+TEST_F(HtmlPageReplacement, BackupThatCannotBeMadeStopsBeforeThePageIsReplaced) {
   FaultPlan faults;
   faults.FailEvery(FileOperation::Copy, ".html.bak");
-  EXPECT_EQ(Write(song_), 0);
-  EXPECT_TRUE(messages_.Messages().empty());
+  EXPECT_EQ(Write(song_), 2);
+  EXPECT_EQ(messages_.Messages(), std::vector<std::string>{"Error copying file " + (folder_ / "song.html") + " to " +
+                                                           (folder_ / "song.html.bak") + "."});
   EXPECT_EQ(ReadFileBytes(folder_ / "song.html.bak"), kOldBackup);
-  EXPECT_NE(ReadFileBytes(folder_ / "song.html"), kOldPage);
-  EXPECT_FALSE(FileExists(folder_ / "song.html.tmp"));
+  EXPECT_EQ(ReadFileBytes(folder_ / "song.html"), kOldPage);
 }
 
 TEST_F(HtmlPageReplacement, TemporaryPageThatCannotBeDeletedStillCountsAsDone) {
@@ -226,9 +227,9 @@ TEST_F(HtmlPageFiles, NeverCopiesOverASongThatIsAlsoItsBackup) {
   std::string song = folder_.Write("song.txt", kSong);
   folder_.Write("song.html", kOldPage);
   std::filesystem::create_hard_link(song, folder_.Path() / "song.html.bak");
-  EXPECT_EQ(Write(song), 0);
+  EXPECT_EQ(Write(song), 2);
   EXPECT_EQ(ReadFileBytes(song), kSong);
-  EXPECT_NE(ReadFileBytes(folder_ / "song.html"), kOldPage);
+  EXPECT_EQ(ReadFileBytes(folder_ / "song.html"), kOldPage);
 }
 
 }  // namespace
