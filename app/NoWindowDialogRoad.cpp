@@ -8,8 +8,9 @@
 
 int RunDialogRoad(const std::string&, const char*) {
   const std::string& name = platform::ProgramName();
-  const std::string line = name + ": this build has no window; run the batch instead, for example " + name +
-                           " -h 'songs/*.txt' (web pages) or " + name + " -r 'songs/*.txt' (Word documents)\n";
+  const std::string line = name + ": this build has no window; run the batch instead, for example " +
+                           name + " -h 'songs/*.txt' (web pages) or " + name +
+                           " -r 'songs/*.txt' (Word documents)\n";
   std::fflush(stdout);
   std::fputs(line.c_str(), stderr);
   return 2;

@@ -19,12 +19,14 @@ int main(int argc, char** argv) {
     char name[32];
     std::snprintf(name, sizeof name, "/song-%04d.txt", i);
     std::string text;
-    for (const std::string& line : bench::GenerateSong(static_cast<std::size_t>(lines), static_cast<std::uint32_t>(i))) {
+    const auto song = bench::GenerateSong(static_cast<std::size_t>(lines), static_cast<std::uint32_t>(i));
+    for (const std::string& line : song) {
       text += line;
       text += '\n';
     }
     std::FILE* file = std::fopen((folder + name).c_str(), "wb");
-    if (file == nullptr || std::fwrite(text.data(), 1, text.size(), file) != text.size() || std::fclose(file) != 0) {
+    const bool wrote = file != nullptr && std::fwrite(text.data(), 1, text.size(), file) == text.size();
+    if (file == nullptr || std::fclose(file) != 0 || !wrote) {
       std::fprintf(stderr, "cannot write %s%s\n", folder.c_str(), name);
       return 1;
     }

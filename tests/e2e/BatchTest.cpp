@@ -63,8 +63,8 @@ std::vector<std::string> NamesIn(const fs::path& folder) {
 }
 
 constexpr const char* kIndentedPre8 =
-    "pre { padding-left: 0.8cm; padding-top: 0.2cm; padding-bottom: 0.2cm; font-family:Lucida Console, Courier; "
-    "font-size:8pt }";
+    "pre { padding-left: 0.8cm; padding-top: 0.2cm; padding-bottom: 0.2cm; "
+    "font-family:Lucida Console, Courier; font-size:8pt }";
 constexpr const char* kColumnBreak = "</pre>\n</td>\n<td class='lborder'>\n<pre>\n";
 
 class Batch : public ::testing::Test {
@@ -92,7 +92,8 @@ TEST_F(Batch, RtfOnTwoFilesEchoesArgumentsThenNamesEachMatchAndWritesEachDocumen
   folder_.CopyIn("examples/amazing-grace.txt", "a.txt");
   folder_.Write("b.txt", kChordSong);
   const ProgramRun run = Run({"-r", "*.txt"});
-  EXPECT_EQ(run.standardOutput, "-r*.txtMelvane rtf: " + Full("a.txt") + "\nMelvane rtf: " + Full("b.txt") + "\n");
+  EXPECT_EQ(run.standardOutput,
+            "-r*.txtMelvane rtf: " + Full("a.txt") + "\nMelvane rtf: " + Full("b.txt") + "\n");
   EXPECT_EQ(run.standardError, "");
   EXPECT_EQ(run.exitStatus, 0);
   for (const char* name : {"a.rtf", "b.rtf"}) {
@@ -123,16 +124,19 @@ TEST_F(Batch, HtmlWritesHeadingsThenOneLinePerMatchAndPagesAtEightPointsBoldSpac
   for (const char* name : {"songs/Grace.html", "songs/Shenandoah.html"}) {
     SCOPED_TRACE(name);
     const std::string page = Document(name);
-    EXPECT_EQ(LineStartingWith(page, ".chord {"),
-              ".chord { font-family:Lucida Console, Courier; font-size:8pt; font-weight: bold; line-height:1.5; "
-              "vertical-align:sub; }");
-    EXPECT_EQ(LineStartingWith(page, ".lyric {"), ".lyric { font-family:Lucida Console, Courier; font-size:8pt; }");
+    EXPECT_EQ(
+        LineStartingWith(page, ".chord {"),
+        ".chord { font-family:Lucida Console, Courier; font-size:8pt; font-weight: bold; line-height:1.5; "
+        "vertical-align:sub; }");
+    EXPECT_EQ(LineStartingWith(page, ".lyric {"),
+              ".lyric { font-family:Lucida Console, Courier; font-size:8pt; }");
     EXPECT_EQ(LineStartingWith(page, "pre {"), kIndentedPre8);
     EXPECT_EQ(page.find("<table>"), std::string::npos);
     EXPECT_EQ(page.substr(page.size() - 7), "</html>");
   }
-  EXPECT_NE(Document("songs/Grace.html").find("<span class='chord'>G</span>       <span class='chord'>C</span>\n"),
-            std::string::npos);
+  EXPECT_NE(
+      Document("songs/Grace.html").find("<span class='chord'>G</span>       <span class='chord'>C</span>\n"),
+      std::string::npos);
   EXPECT_FALSE(Exists("songs/notes.html"));
 }
 
@@ -140,13 +144,15 @@ TEST_F(Batch, SizeNineIsReportedAsGivenAndWrittenAsFourteenPointsInTwoUnindented
   folder_.Write("x1.txt", NumberedLines(30));
   folder_.Write("y1.txt", NumberedLines(30));
   const ProgramRun run = Run({"-s9", "-c20", "x*.txt"});
-  EXPECT_EQ(run.standardOutput, "-s9-c20x*.txtMelvane 1.08\nUsing x*.txt to create HTML file of size 9.\nMelvane html: " +
-                                    Full("x1.txt") + "\n");
+  EXPECT_EQ(run.standardOutput,
+            "-s9-c20x*.txtMelvane 1.08\nUsing x*.txt to create HTML file of size 9.\nMelvane html: " +
+                Full("x1.txt") + "\n");
   EXPECT_EQ(run.exitStatus, 0);
   const std::string page = Document("x1.html");
-  EXPECT_EQ(LineStartingWith(page, ".chord {"),
-            ".chord { font-family:Lucida Console, Courier; font-size:14pt; font-weight: bold; line-height:1.5; "
-            "vertical-align:sub; }");
+  EXPECT_EQ(
+      LineStartingWith(page, ".chord {"),
+      ".chord { font-family:Lucida Console, Courier; font-size:14pt; font-weight: bold; line-height:1.5; "
+      "vertical-align:sub; }");
   EXPECT_EQ(LineStartingWith(page, "pre {"), "pre { font-family:Lucida Console, Courier; font-size:14pt }");
   EXPECT_NE(page.find("<table>\n<tr><td>\n<pre>\nline 1\n"), std::string::npos);
   EXPECT_NE(page.find(std::string("line 19\n") + kColumnBreak + "line 20\n"), std::string::npos);
@@ -178,7 +184,8 @@ TEST_F(Batch, ColumnOptionPlacesTheHtmlBreakByItsTwoDigitsOrLetsTheWriterPlaceIt
       SCOPED_TRACE(name);
       const std::string page = ReadFileBytes(folder / name);
       EXPECT_NE(page.find("<table>\n<tr><td>\n<pre>\nline 1\n"), std::string::npos);
-      EXPECT_EQ(LineStartingWith(page, "pre {"), "pre { font-family:Lucida Console, Courier; font-size:8pt }");
+      EXPECT_EQ(LineStartingWith(page, "pre {"),
+                "pre { font-family:Lucida Console, Courier; font-size:8pt }");
       if (*first == '\0') {
         EXPECT_EQ(page.find(kColumnBreak), std::string::npos);
       } else {
@@ -240,8 +247,10 @@ TEST_F(Batch, QuotesAroundThePatternAreRemovedAndQuotesInsideItStay) {
   folder_.Write("my song.txt", kChordSong);
   folder_.Write("say\"hi\".txt", kChordSong);
   ProgramRun run = Run({"-h", "\"\"my song.txt\""});
-  EXPECT_EQ(run.standardOutput, "-h\"\"my song.txt\"Melvane 1.08\nUsing my song.txt to create HTML file of size 1.\n"
-                                "Melvane html: " + Full("my song.txt") + "\n");
+  EXPECT_EQ(run.standardOutput,
+            "-h\"\"my song.txt\"Melvane 1.08\nUsing my song.txt to create HTML file of size 1.\n"
+            "Melvane html: " +
+                Full("my song.txt") + "\n");
   EXPECT_TRUE(Exists("my song.html"));
   run = Run({"-r", "\"say\"hi\".txt\""});
   EXPECT_EQ(run.standardOutput, "-r\"say\"hi\".txt\"Melvane rtf: " + Full("say\"hi\".txt") + "\n");
@@ -252,8 +261,10 @@ TEST_F(Batch, TheLastNonOptionArgumentIsThePattern) {
   folder_.Write("one.txt", kChordSong);
   folder_.Write("two.txt", kChordSong);
   const ProgramRun run = Run({"one.txt", "two.txt", "-h"});
-  EXPECT_EQ(run.standardOutput, "one.txttwo.txt-hMelvane 1.08\nUsing two.txt to create HTML file of size 1.\n"
-                                "Melvane html: " + Full("two.txt") + "\n");
+  EXPECT_EQ(run.standardOutput,
+            "one.txttwo.txt-hMelvane 1.08\nUsing two.txt to create HTML file of size 1.\n"
+            "Melvane html: " +
+                Full("two.txt") + "\n");
   EXPECT_TRUE(Exists("two.html"));
   EXPECT_FALSE(Exists("one.html"));
 }
@@ -294,7 +305,8 @@ TEST_F(Batch, ASongThatCannotBeReadIsReportedAndTheBatchGoesOnThenExitsOne) {
     const std::string heading =
         kind == "html" ? "Melvane 1.08\nUsing *.txt to create HTML file of size 1.\n" : std::string();
     std::string expected = std::string(option) + "*.txt" + heading;
-    for (const char* song : {"a.txt", "b.txt", "c.txt"}) expected += "Melvane " + kind + ": " + dir + "/" + song + "\n";
+    for (const char* song : {"a.txt", "b.txt", "c.txt"})
+      expected += "Melvane " + kind + ": " + dir + "/" + song + "\n";
     EXPECT_EQ(run.standardOutput, expected);
     EXPECT_EQ(run.standardError, "melvane: Error opening file " + dir + "/b.txt for reading\n");
     EXPECT_EQ(run.exitStatus, 1);
@@ -320,8 +332,9 @@ TEST_F(Batch, AnAbsolutePatternWorksFromAnyFolderAndWritesBesideTheSongs) {
   TempFolder elsewhere;
   const std::string pattern = dir_ + "/songs/*.txt";
   const ProgramRun run = RunProgram(kProgram, {"-h", pattern}, elsewhere.Path());
-  EXPECT_EQ(run.standardOutput, "-h" + pattern + "Melvane 1.08\nUsing " + pattern +
-                                    " to create HTML file of size 1.\nMelvane html: " + Full("songs/Grace.txt") + "\n");
+  EXPECT_EQ(run.standardOutput,
+            "-h" + pattern + "Melvane 1.08\nUsing " + pattern +
+                " to create HTML file of size 1.\nMelvane html: " + Full("songs/Grace.txt") + "\n");
   EXPECT_EQ(run.exitStatus, 0);
   EXPECT_TRUE(Exists("songs/Grace.html"));
   EXPECT_TRUE(NamesIn(elsewhere.Path()).empty());
@@ -330,8 +343,10 @@ TEST_F(Batch, AnAbsolutePatternWorksFromAnyFolderAndWritesBesideTheSongs) {
 TEST_F(Batch, APercentSignIsEchoedAndPrintedAsItIs) {
   folder_.Write("100%s.txt", kChordSong);
   const ProgramRun run = Run({"-h", "100%s.txt"});
-  EXPECT_EQ(run.standardOutput, "-h100%s.txtMelvane 1.08\nUsing 100%s.txt to create HTML file of size 1.\n"
-                                "Melvane html: " + Full("100%s.txt") + "\n");
+  EXPECT_EQ(run.standardOutput,
+            "-h100%s.txtMelvane 1.08\nUsing 100%s.txt to create HTML file of size 1.\n"
+            "Melvane html: " +
+                Full("100%s.txt") + "\n");
   EXPECT_TRUE(Exists("100%s.html"));
 }
 

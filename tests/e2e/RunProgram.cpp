@@ -59,9 +59,11 @@ ProgramRun RunProgram(const std::string& program, const std::vector<std::string>
   const pid_t child = ::fork();
   if (child == 0) {
     std::signal(SIGPIPE, SIG_DFL);
-    int out = output == Output::ClosedPipe ? closedPipe[1] : ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    int out = output == Output::ClosedPipe ? closedPipe[1]
+                                           : ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    if (out < 0 || err < 0 || ::dup2(out, 1) < 0 || ::dup2(err, 2) < 0 || ::chdir(directory.c_str()) != 0) _exit(126);
+    if (out < 0 || err < 0 || ::dup2(out, 1) < 0 || ::dup2(err, 2) < 0 || ::chdir(directory.c_str()) != 0)
+      _exit(126);
     ::execve(program.c_str(), argvPointers.data(), environmentPointers.data());
     _exit(127);
   }

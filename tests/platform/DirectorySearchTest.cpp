@@ -19,7 +19,9 @@ namespace {
 // Runs a test body in `folder` as the current directory and goes back afterwards.
 class CurrentDirectory {
  public:
-  explicit CurrentDirectory(const fs::path& folder) : previous_(fs::current_path()) { fs::current_path(folder); }
+  explicit CurrentDirectory(const fs::path& folder) : previous_(fs::current_path()) {
+    fs::current_path(folder);
+  }
   ~CurrentDirectory() { fs::current_path(previous_); }
 
  private:
@@ -38,7 +40,8 @@ TEST(DirectorySearch, YieldsFilesInNameOrderAndSkipsFoldersAndLinksToFolders) {
   fs::create_directory(folder.Path() / "folder.txt");
   fs::create_directory_symlink(folder.Path() / "folder.txt", folder.Path() / "link-to-folder.txt");
   fs::create_symlink(folder.Path() / "a.txt", folder.Path() / "link-to-a.txt");
-  EXPECT_EQ(FindMatchingFiles(folder / "*.txt"), (Paths{folder / "a.txt", folder / "b.txt", folder / "link-to-a.txt"}));
+  EXPECT_EQ(FindMatchingFiles(folder / "*.txt"),
+            (Paths{folder / "a.txt", folder / "b.txt", folder / "link-to-a.txt"}));
 }
 
 TEST(DirectorySearch, YieldsEntriesThatAreNeitherFileNorFolderSoTheWriterReportsThem) {
@@ -67,10 +70,8 @@ TEST(DirectorySearch, RelativePatternGivesTheCurrentDirectoryTheFolderPartAndThe
     Paths expected;
   };
   const Case cases[] = {
-      {"songs/*.txt", {cwd + "/songs/Grace.txt"}},
-      {"*.txt", {cwd + "/top.txt"}},
-      {"songs/Grace.txt", {cwd + "/songs/Grace.txt"}},
-      {"./songs/G?ace.txt", {cwd + "/./songs/Grace.txt"}},
+      {"songs/*.txt", {cwd + "/songs/Grace.txt"}},     {"*.txt", {cwd + "/top.txt"}},
+      {"songs/Grace.txt", {cwd + "/songs/Grace.txt"}}, {"./songs/G?ace.txt", {cwd + "/./songs/Grace.txt"}},
       {"*/*.txt", {cwd + "/songs/Grace.txt"}},
   };
   for (const Case& c : cases) {
@@ -82,7 +83,8 @@ TEST(DirectorySearch, RelativePatternGivesTheCurrentDirectoryTheFolderPartAndThe
 TEST(DirectorySearch, NothingMatchedGivesNoPathsNotThePatternItself) {
   TempFolder folder;
   folder.Write("a.txt", "a");
-  for (const std::string& pattern : {folder / "*.rtf", folder / "missing.txt", folder / "nowhere/*", std::string()}) {
+  for (const std::string& pattern :
+       {folder / "*.rtf", folder / "missing.txt", folder / "nowhere/*", std::string()}) {
     SCOPED_TRACE(pattern);
     EXPECT_EQ(FindMatchingFiles(pattern), Paths{});
   }
