@@ -3,6 +3,7 @@
 #include "platform/Console.h"
 #include "platform/File.h"
 #include "platform/Messages.h"
+#include "songtext/BufferedOutput.h"
 #include "songtext/LineReader.h"
 #include "songtext/PathHelpers.h"
 #include "songtext/ReplaceFromTemporary.h"
@@ -39,12 +40,13 @@ int TransposeSongFile(SongContext& context, std::string songPath, int steps, int
     return 1;
   }
 
+  BufferedOutput output(temporary);
   std::string line;
   while (reader.ReadLine(line)) {
-    int status = line.empty() ? temporary.WriteCrLf() : TransposeLine(line, steps, temporary, useSharps);
-    if (status != 0) return ReportWriteFailure(temporaryPath);
+    if (line.empty()) output.Append("\r\n");
+    if (TransposeLine(line, steps, output, useSharps) != 0) return ReportWriteFailure(temporaryPath);
   }
-  if (temporary.CloseHandle() != 0) return ReportWriteFailure(temporaryPath);
+  if (output.Flush() != 0 || temporary.CloseHandle() != 0) return ReportWriteFailure(temporaryPath);
   song.Close();
   if (reader.ReadFailed()) {
     platform::ShowFormattedMessage("Error opening file %s for reading", {songPath});
