@@ -13,7 +13,7 @@ packages=(
   # a real desktop session for screenshots and window tests
   xvfb xauth xdotool x11-utils imagemagick fonts-dejavu-core
   # acceptance: real clients of our documents
-  chromium libreoffice-writer-nogui nodejs npm
+  chromium libreoffice-writer-nogui nodejs npm poppler-utils
   # fuzzing and sanitizers
   clang libclang-rt-14-dev
 )

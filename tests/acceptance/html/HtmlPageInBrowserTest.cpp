@@ -3,10 +3,10 @@
 // ASCII included, in songs stored as UTF-8 and as Windows-1252).
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
+#include "RealClients.h"
 #include "TestFiles.h"
 #include "html/WriteHtmlPage.h"
 #include "platform/Letters.h"
@@ -17,31 +17,13 @@ using testsupport::TempFolder;
 
 namespace {
 
-void AppendUtf8(std::string& out, char32_t c) {
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (c >> 18));
-    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
-}
-
 // The song's lines as a reader sees them: text decoded (UTF-8, other bytes as Windows-1252)
 // and given as UTF-8, line ends removed. A final CR is a line end in a browser too.
 std::vector<std::string> ShownLines(const std::string& song) {
   std::string text;
   for (std::size_t i = 0; i < song.size();) {
     platform::DecodedChar decoded = platform::DecodeCharAt(song, i);
-    AppendUtf8(text, decoded.codePoint);
+    acceptance::AppendUtf8(text, decoded.codePoint);
     i += decoded.length;
   }
   std::vector<std::string> lines;
@@ -55,73 +37,6 @@ std::vector<std::string> ShownLines(const std::string& song) {
     start = end + 1;
   }
   return lines;
-}
-
-// One JSON string starting at `pos` (at its opening quote), as UTF-8; `pos` ends after it.
-std::string ParseJsonString(const std::string& json, std::size_t& pos) {
-  std::string out;
-  ++pos;
-  auto hex4 = [&](std::size_t at) { return static_cast<char32_t>(std::stoul(json.substr(at, 4), nullptr, 16)); };
-  while (pos < json.size() && json[pos] != '"') {
-    char c = json[pos++];
-    if (c != '\\') {
-      out += c;
-      continue;
-    }
-    char escape = json[pos++];
-    switch (escape) {
-      case 'n': out += '\n'; break;
-      case 't': out += '\t'; break;
-      case 'r': out += '\r'; break;
-      case 'b': out += '\b'; break;
-      case 'f': out += '\f'; break;
-      case 'u': {
-        char32_t unit = hex4(pos);
-        pos += 4;
-        if (unit >= 0xD800 && unit < 0xDC00 && json.compare(pos, 2, "\\u") == 0) {
-          unit = 0x10000 + ((unit - 0xD800) << 10) + (hex4(pos + 2) - 0xDC00);
-          pos += 6;
-        }
-        AppendUtf8(out, unit);
-        break;
-      }
-      default: out += escape;
-    }
-  }
-  ++pos;
-  return out;
-}
-
-// A JSON array of strings, as the render script prints it for one page.
-std::vector<std::string> ParseJsonStrings(const std::string& json) {
-  std::vector<std::string> strings;
-  for (std::size_t pos = json.find('"'); pos != std::string::npos; pos = json.find('"', pos)) {
-    strings.push_back(ParseJsonString(json, pos));
-  }
-  return strings;
-}
-
-// For each page: the text Chromium shows, then the text of each preformatted block.
-std::vector<std::vector<std::string>> RenderInChromium(const std::vector<std::string>& pages) {
-  std::string command = "node '" + testsupport::SourcePath("tests/acceptance/html/render-text.mjs").string() + "'";
-  for (const std::string& page : pages) command += " '" + page + "'";
-  std::vector<std::vector<std::string>> rendered;
-  FILE* output = ::popen(command.c_str(), "r");
-  if (output == nullptr) return rendered;
-  char buffer[65536];
-  std::size_t got;
-  std::string all;
-  while ((got = std::fread(buffer, 1, sizeof buffer, output)) > 0) all.append(buffer, got);
-  int status = ::pclose(output);
-  EXPECT_EQ(status, 0) << "the render script failed (run scripts/install-deps.sh for the browser driver)";
-  std::size_t start = 0;
-  while (start < all.size()) {
-    std::size_t end = all.find('\n', start);
-    if (end == std::string::npos) end = all.size();
-    rendered.push_back(ParseJsonStrings(all.substr(start, end - start)));
-    start = end + 1;
-  }
-  return rendered;
 }
 
 std::string Joined(const std::vector<std::string>& lines, std::size_t from, std::size_t to) {
@@ -195,7 +110,7 @@ TEST(HtmlPageInBrowser, ShowsEverySongAsWritten) {
   }
   ASSERT_TRUE(messages.Messages().empty());
 
-  std::vector<std::vector<std::string>> rendered = RenderInChromium(pages);
+  std::vector<std::vector<std::string>> rendered = acceptance::RenderInChromium(pages);
   ASSERT_EQ(rendered.size(), cases.size());
   for (std::size_t i = 0; i < cases.size(); ++i) {
     SCOPED_TRACE(cases[i].name);

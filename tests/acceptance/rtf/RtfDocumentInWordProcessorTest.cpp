@@ -4,10 +4,10 @@
 // characters and tabs intact, in songs stored as UTF-8 and as Windows-1252.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "RealClients.h"
 #include "TestFiles.h"
 #include "platform/Letters.h"
 #include "platform/testing/Recorders.h"
@@ -18,24 +18,6 @@ using testsupport::ReadFileBytes;
 using testsupport::TempFolder;
 
 namespace {
-
-void AppendUtf8(std::string& out, char32_t c) {
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (c >> 18));
-    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
-}
 
 std::vector<std::string> SplitLines(const std::string& text) {
   std::vector<std::string> lines;
@@ -61,7 +43,7 @@ std::string ReadLine(const std::string& line) {
     if (c == '\r') continue;
     if (c == ' ') c = 0xA0;
     if (c == 0 || (c >= 0x80 && c <= 0x9F)) c = 0xFFFD;
-    AppendUtf8(text, c);
+    acceptance::AppendUtf8(text, c);
   }
   return text;
 }
@@ -108,17 +90,6 @@ std::string FirstDifference(const std::string& expected, const std::string& actu
     }
   }
   return "the line ends differ";
-}
-
-// Converts every document to UTF-8 text with LibreOffice, in one run, with a profile of its
-// own in `folder`. Returns whether the conversion ran.
-bool ConvertToText(const TempFolder& folder, const std::vector<std::string>& documents) {
-  std::string command = "soffice '-env:UserInstallation=file://" + (folder / "profile") +
-                        "' --headless --convert-to 'txt:Text (encoded):UTF8' --outdir '" + (folder / "text") +
-                        "'";
-  for (const std::string& document : documents) command += " '" + document + "'";
-  command += " >/dev/null 2>&1";
-  return std::system(command.c_str()) == 0;
 }
 
 FormatSettings Layout(int chordSize, int lyricSize, bool bold, bool indent, bool spacing,
@@ -181,7 +152,7 @@ TEST(RtfDocumentInWordProcessor, ReadsEverySongAsWrittenWithChordsInTheirColumns
   }
   ASSERT_TRUE(messages.Messages().empty());
 
-  ASSERT_TRUE(ConvertToText(folder, documents))
+  ASSERT_TRUE(acceptance::ConvertWithLibreOffice(folder, "txt:Text (encoded):UTF8", "text", documents))
       << "LibreOffice did not run (scripts/install-deps.sh installs it)";
   for (std::size_t i = 0; i < cases.size(); ++i) {
     SCOPED_TRACE(cases[i].name);
