@@ -46,7 +46,8 @@ bool CreateWebPage(const CMelvaneDlg& dialog, const std::string& songPath) {
   settings.chordSize = chordSize;
   settings.lineHeight = dialog.lineHeightText;
   float lineHeight = 0;
-  if (!platform::ReadLeadingFloat(dialog.lineHeightText, lineHeight) || lineHeight < 1.0f || lineHeight > 3.0f) {
+  if (!platform::ReadLeadingFloat(dialog.lineHeightText, lineHeight) || lineHeight < 1.0f ||
+      lineHeight > 3.0f) {
     platform::ShowMessage("The line height must be from 1.0 to 3.0.");
     return false;
   }

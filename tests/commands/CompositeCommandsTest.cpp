@@ -85,7 +85,8 @@ class CompositeCommands : public DialogCommands {
     ASSERT_TRUE(Messages().empty());
   }
 
-  void ExpectComposites(int compositeButton, const std::string& composite, const std::vector<CompositeCase>& cases) {
+  void ExpectComposites(int compositeButton, const std::string& composite,
+                        const std::vector<CompositeCase>& cases) {
     for (const CompositeCase& c : cases) {
       SCOPED_TRACE(c.name);
       folder.Write("Friday.txt", c.setList);
@@ -102,29 +103,33 @@ class CompositeCommands : public DialogCommands {
 
 TEST_F(CompositeCommands, WordCompositeHasTheFirstHeadThenAPageForEachLaterSong) {
   MakeSongDocuments(kCreateRtfFromSetListButton);
-  ExpectComposites(kCreateCompositeRtfButton, "Friday.rtf",
-                   {
-                       {"three songs", "Grace\nAbide.txt\nShore", {"head", "Grace", "page", "Abide", "page", "Shore", "}"}},
-                       {"first document missing", "Missing\nAbide\nShore", {"head", "Abide", "page", "Shore", "}"}},
-                       {"later document missing", "Grace\nGone\nShore\n", {"head", "Grace", "page", "Shore", "}"}},
-                       {"blank first line", "\nShore\nGrace", {"head", "Shore", "page", "Grace", "}"}},
-                       {"empty set list", "", {"}"}},
-                       {"one entry", "Abide\n", {"head", "Abide", "}"}},
-                   });
+  ExpectComposites(
+      kCreateCompositeRtfButton, "Friday.rtf",
+      {
+          {"three songs",
+           "Grace\nAbide.txt\nShore",
+           {"head", "Grace", "page", "Abide", "page", "Shore", "}"}},
+          {"first document missing", "Missing\nAbide\nShore", {"head", "Abide", "page", "Shore", "}"}},
+          {"later document missing", "Grace\nGone\nShore\n", {"head", "Grace", "page", "Shore", "}"}},
+          {"blank first line", "\nShore\nGrace", {"head", "Shore", "page", "Grace", "}"}},
+          {"empty set list", "", {"}"}},
+          {"one entry", "Abide\n", {"head", "Abide", "}"}},
+      });
   // One entry: the song's own document, with CR LF.
   EXPECT_EQ(Read("Friday.rtf"), WithCrLf(Read("Abide.rtf")));
 }
 
 TEST_F(CompositeCommands, OneColumnWebCompositeRunsTheSongsTogetherInOneBlock) {
   MakeSongDocuments(kCreateHtmlFromSetListButton);
-  ExpectComposites(kCreateCompositeHtmlButton, "Friday.html",
-                   {
-                       {"three songs", "Grace\nAbide\nShore.doc", {"head", "pre", "Grace", "Abide", "Shore", "end"}},
-                       {"first page missing", "Missing\nAbide\nShore", {"head", "pre", "Abide", "Shore", "end"}},
-                       {"later page missing", "Grace\nGone\nShore", {"head", "pre", "Grace", "Shore", "end"}},
-                       {"empty set list", "", {"end"}},
-                       {"one entry", "Abide", {"head", "pre", "Abide", "end"}},
-                   });
+  ExpectComposites(
+      kCreateCompositeHtmlButton, "Friday.html",
+      {
+          {"three songs", "Grace\nAbide\nShore.doc", {"head", "pre", "Grace", "Abide", "Shore", "end"}},
+          {"first page missing", "Missing\nAbide\nShore", {"head", "pre", "Abide", "Shore", "end"}},
+          {"later page missing", "Grace\nGone\nShore", {"head", "pre", "Grace", "Shore", "end"}},
+          {"empty set list", "", {"end"}},
+          {"one entry", "Abide", {"head", "pre", "Abide", "end"}},
+      });
 }
 
 TEST_F(CompositeCommands, TwoColumnWebCompositeHasATableAndARuleForEachSong) {
@@ -132,12 +137,15 @@ TEST_F(CompositeCommands, TwoColumnWebCompositeHasATableAndARuleForEachSong) {
   MakeSongDocuments(kCreateHtmlFromSetListButton);
   ExpectComposites(kCreateCompositeHtmlButton, "Friday.html",
                    {
-                       {"three songs", "Grace\nAbide\nShore",
-                        {"head", "table", "pre", "Grace", "rule", "table", "pre", "Abide", "rule", "table", "pre",
-                         "Shore", "rule", "end"}},
-                       {"first page missing", "Missing\nAbide\nShore",
+                       {"three songs",
+                        "Grace\nAbide\nShore",
+                        {"head", "table", "pre", "Grace", "rule", "table", "pre", "Abide", "rule", "table",
+                         "pre", "Shore", "rule", "end"}},
+                       {"first page missing",
+                        "Missing\nAbide\nShore",
                         {"head", "table", "pre", "Abide", "rule", "table", "pre", "Shore", "rule", "end"}},
-                       {"later page missing", "Grace\nGone\nShore",
+                       {"later page missing",
+                        "Grace\nGone\nShore",
                         {"head", "table", "pre", "Grace", "rule", "table", "pre", "Shore", "rule", "end"}},
                        {"empty set list", "", {"end"}},
                        {"one entry", "Abide", {"head", "table", "pre", "Abide", "rule", "end"}},
@@ -151,8 +159,8 @@ TEST_F(CompositeCommands, CompositeIsNamedWithTheAppendTextBesideTheSetList) {
   Press(kCreateCompositeRtfButton);
   Press(kCreateCompositeHtmlButton);
   EXPECT_TRUE(Messages().empty());
-  EXPECT_EQ(Outline(Read("Friday-print.rtf")), (std::vector<std::string>{"head", "Grace", "page", "Abide", "page",
-                                                                           "Shore", "}"}));
+  EXPECT_EQ(Outline(Read("Friday-print.rtf")),
+            (std::vector<std::string>{"head", "Grace", "page", "Abide", "page", "Shore", "}"}));
   EXPECT_EQ(Outline(Read("Friday-print.html")),
             (std::vector<std::string>{"head", "pre", "Grace", "Abide", "Shore", "end"}));
   EXPECT_FALSE(Exists("Friday.rtf"));

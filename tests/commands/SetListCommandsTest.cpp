@@ -84,8 +84,8 @@ TEST_F(SetListCommands, EachEntryNamesASongInTheListsFolderWithItsExtensionRepla
     messages.Clear();
     Press(command.button);
     const std::string ext = command.extension;
-    for (const std::string& document : {"Grace." + ext, "Amazing." + ext, "hymns/Abide." + ext, "Shout." + ext,
-                                        "Last." + ext}) {
+    for (const std::string& document :
+         {"Grace." + ext, "Amazing." + ext, "hymns/Abide." + ext, "Shout." + ext, "Last." + ext}) {
       EXPECT_TRUE(Exists(document)) << document;
     }
     // The blank line names ".txt"; the trailing blank is kept in the name.
@@ -101,7 +101,8 @@ TEST_F(SetListCommands, EveryEntryIsTriedInOrderWhateverFailedBefore) {
     SCOPED_TRACE(command.name);
     messages.Clear();
     Press(command.button);
-    EXPECT_EQ(Messages(), (std::vector<std::string>{ReadingMessage("Missing.txt"), ReadingMessage("Gone.txt")}));
+    EXPECT_EQ(Messages(),
+              (std::vector<std::string>{ReadingMessage("Missing.txt"), ReadingMessage("Gone.txt")}));
     EXPECT_TRUE(Exists(std::string("Grace.") + command.extension));
     EXPECT_TRUE(Exists(std::string("Abide.") + command.extension));
   }
@@ -134,8 +135,8 @@ TEST_F(SetListCommands, SetListThatCannotBeOpenedIsReportedByBothCommands) {
     SCOPED_TRACE(command.name);
     messages.Clear();
     Press(command.button);
-    EXPECT_EQ(Messages(),
-              std::vector<std::string>{"Error opening set list file " + (folder / "Friday.txt") + " for read."});
+    EXPECT_EQ(Messages(), std::vector<std::string>{"Error opening set list file " + (folder / "Friday.txt") +
+                                                   " for read."});
   }
 }
 

@@ -119,12 +119,13 @@ TEST_F(SongDocumentCommands, WebPageLineHeightMustReadFromOneToThreeWhateverLine
     bool accepted;
   };
   const Case cases[] = {
-      {"3.5", true, false},  {"0.5", true, false},   {"abc", true, false}, {"", true, false},
-      {"abc", false, false}, {"0.99", false, false}, {"1.0", true, true},  {"3.0", true, true},
+      {"3.5", true, false},  {"0.5", true, false},   {"abc", true, false},  {"", true, false},
+      {"abc", false, false}, {"0.99", false, false}, {"1.0", true, true},   {"3.0", true, true},
       {"3", true, true},     {" 2", true, true},     {"1.5em", true, true}, {"1.5em", false, true},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(std::string("line height '") + c.lineHeight + "', Line Space " + (c.lineSpace ? "on" : "off"));
+    SCOPED_TRACE(std::string("line height '") + c.lineHeight + "', Line Space " +
+                 (c.lineSpace ? "on" : "off"));
     Type(kLineHeightEdit, c.lineHeight);
     Check(kLineSpaceCheck, c.lineSpace);
     std::vector<std::string> shown = Create(kWebPage);

@@ -25,7 +25,9 @@ std::string Quoted(const std::string& text) { return "'" + text + "'"; }
 std::string ParseJsonString(const std::string& json, std::size_t& pos) {
   std::string out;
   ++pos;
-  auto hex4 = [&](std::size_t at) { return static_cast<char32_t>(std::stoul(json.substr(at, 4), nullptr, 16)); };
+  auto hex4 = [&](std::size_t at) {
+    return static_cast<char32_t>(std::stoul(json.substr(at, 4), nullptr, 16));
+  };
   while (pos < json.size() && json[pos] != '"') {
     char c = json[pos++];
     if (c != '\\') {
@@ -86,7 +88,8 @@ void AppendUtf8(std::string& out, char32_t c) {
 }
 
 std::vector<std::vector<std::string>> RenderInChromium(const std::vector<std::string>& pages) {
-  std::string command = "node " + Quoted(testsupport::SourcePath("tests/acceptance/html/render-text.mjs").string());
+  std::string command =
+      "node " + Quoted(testsupport::SourcePath("tests/acceptance/html/render-text.mjs").string());
   for (const std::string& page : pages) command += " " + Quoted(page);
   std::string all;
   bool ran = RunAndRead(command, all);
@@ -105,7 +108,8 @@ std::vector<std::vector<std::string>> RenderInChromium(const std::vector<std::st
 bool ConvertWithLibreOffice(const testsupport::TempFolder& folder, const std::string& filter,
                             const std::string& outputName, const std::vector<std::string>& documents) {
   std::string command = "soffice " + Quoted("-env:UserInstallation=file://" + (folder / "profile")) +
-                        " --headless --convert-to " + Quoted(filter) + " --outdir " + Quoted(folder / outputName);
+                        " --headless --convert-to " + Quoted(filter) + " --outdir " +
+                        Quoted(folder / outputName);
   for (const std::string& document : documents) command += " " + Quoted(document);
   command += " >/dev/null 2>&1";
   return std::system(command.c_str()) == 0;
@@ -121,7 +125,9 @@ int PdfPageCount(const std::string& pdf) {
 std::string PdfPageText(const std::string& pdf, int page) {
   std::string text;
   std::string number = std::to_string(page);
-  RunAndRead("pdftotext -layout -enc UTF-8 -f " + number + " -l " + number + " " + Quoted(pdf) + " - 2>/dev/null", text);
+  RunAndRead(
+      "pdftotext -layout -enc UTF-8 -f " + number + " -l " + number + " " + Quoted(pdf) + " - 2>/dev/null",
+      text);
   return text;
 }
 
