@@ -1,4 +1,8 @@
-// Placeholder entry until the program start lands: the dialog road only.
-#include "app/DialogRoad.h"
+// The program's entry: the application runs once and its status becomes the exit status.
+#include "app/CMelvaneApp.h"
 
-int main(int, char** argv) { return RunDialogRoad("", argv[0]); }
+int main(int argc, char** argv) {
+  CMelvaneApp app(argc, argv);
+  app.InitInstance();
+  return app.ExitStatus();
+}

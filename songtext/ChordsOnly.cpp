@@ -29,7 +29,8 @@ std::string ChordsFileName(const std::string& songPath) {
   return songPath.substr(0, dot) + "-chords." + (IsTxtExtension(extension) ? extension : std::string("txt"));
 }
 
-int WriteChordsOnly(SongContext& context, const std::string& songPath, const std::string& sheetPath) {
+int WriteChordsOnly(SongContext& context, const std::string& songPath, const std::string& sheetPath,
+                    int* nonEmptyLines) {
   TextFile song;
   if (int status = song.OpenForReading(songPath)) return status;
   LineReader reader(song.Handle());
@@ -44,15 +45,15 @@ int WriteChordsOnly(SongContext& context, const std::string& songPath, const std
     return 1;
   }
 
-  int nonEmptyLines = 0;
+  int counted = 0;
   std::string line;
   while (reader.ReadLine(line)) {
     int status = 0;
     if (line.empty()) {
       status = sheet.WriteCrLf();
     } else {
-      if (nonEmptyLines == 0 || IsChordLine(line) || IsHeading(line)) status = sheet.WriteLine(line);
-      ++nonEmptyLines;
+      if (counted == 0 || IsChordLine(line) || IsHeading(line)) status = sheet.WriteLine(line);
+      ++counted;
     }
     if (status != 0) {
       platform::ShowFormattedMessage("Error writing to file %s", {sheetPath});
@@ -68,5 +69,6 @@ int WriteChordsOnly(SongContext& context, const std::string& songPath, const std
     platform::ShowFormattedMessage("Error opening file %s for reading", {songPath});
     return TextFile::kReadEndedEarly;
   }
-  return nonEmptyLines;
+  if (nonEmptyLines != nullptr) *nonEmptyLines = counted;
+  return 0;
 }

@@ -11,8 +11,11 @@
 std::string ChordsFileName(const std::string& songPath);
 
 // Writes the sheet (replacing an older one); context.outputPath receives its path. Kept lines
-// end in CR LF. Returns the number of non-empty lines read; 1 when the sheet cannot be created
-// ("Error opening file %s for writing" and the diagnostic line "Error opening file <sheet>");
-// 3 when a write fails ("Error writing to file %s"); the reader's status when the song cannot
-// be opened or read ("Error opening file %s for reading"), in which case nothing is written.
-int WriteChordsOnly(SongContext& context, const std::string& songPath, const std::string& sheetPath);
+// end in CR LF; `nonEmptyLines` (when given) receives the number of non-empty lines read.
+// Statuses: 0 written; 1 the sheet cannot be created ("Error opening file %s for writing" and
+// the diagnostic line "Error opening file <sheet>"); 3 a write failed ("Error writing to file
+// %s"); the reader's status when the song cannot be opened or read ("Error opening file %s
+// for reading"), in which case nothing is written. (A line count as the result would make a
+// three-line sheet look like a failed write.)
+int WriteChordsOnly(SongContext& context, const std::string& songPath, const std::string& sheetPath,
+                    int* nonEmptyLines = nullptr);

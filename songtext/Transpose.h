@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-class TextFile;
+class BufferedOutput;
 
 extern const std::array<std::string_view, 12> FlatNames;
 extern const std::array<std::string_view, 12> SharpNames;
@@ -27,5 +27,5 @@ std::string TransposeChordAt(std::string_view line, std::size_t& index, int step
 std::string TransposeLineText(std::string_view line, int steps, int useSharps);
 
 // Writes the rewritten line followed by CR LF. An empty line writes nothing. Returns the
-// write status (0 on success).
-int TransposeLine(std::string_view line, int steps, TextFile& output, int useSharps);
+// write status: 0, or the status of the first write to the output that failed.
+int TransposeLine(std::string_view line, int steps, BufferedOutput& output, int useSharps);

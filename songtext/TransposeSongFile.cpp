@@ -3,18 +3,14 @@
 #include "platform/Console.h"
 #include "platform/File.h"
 #include "platform/Messages.h"
+#include "songtext/BufferedOutput.h"
 #include "songtext/LineReader.h"
 #include "songtext/PathHelpers.h"
+#include "songtext/ReplaceFromTemporary.h"
 #include "songtext/TextFile.h"
 #include "songtext/Transpose.h"
 
 namespace {
-
-int ReportCopyFailure(const std::string& from, const std::string& to) {
-  platform::WriteStdoutLine("Error copying " + from + " to " + to);
-  platform::ShowFormattedMessage("Error copying file %s to %s.", {from, to});
-  return 2;
-}
 
 int ReportWriteFailure(const std::string& path) {
   platform::ShowFormattedMessage("Error writing to file %s", {path});
@@ -44,12 +40,13 @@ int TransposeSongFile(SongContext& context, std::string songPath, int steps, int
     return 1;
   }
 
+  BufferedOutput output(temporary);
   std::string line;
   while (reader.ReadLine(line)) {
-    int status = line.empty() ? temporary.WriteCrLf() : TransposeLine(line, steps, temporary, useSharps);
-    if (status != 0) return ReportWriteFailure(temporaryPath);
+    if (line.empty()) output.Append("\r\n");
+    if (TransposeLine(line, steps, output, useSharps) != 0) return ReportWriteFailure(temporaryPath);
   }
-  if (temporary.CloseHandle() != 0) return ReportWriteFailure(temporaryPath);
+  if (output.Flush() != 0 || temporary.CloseHandle() != 0) return ReportWriteFailure(temporaryPath);
   song.Close();
   if (reader.ReadFailed()) {
     platform::ShowFormattedMessage("Error opening file %s for reading", {songPath});
@@ -58,8 +55,5 @@ int TransposeSongFile(SongContext& context, std::string songPath, int steps, int
 
   // The order matters: the new text is complete on disk, the backup is made, and only then
   // is the song replaced.
-  if (platform::CopyFileOver(songPath, backupPath) != 0) return ReportCopyFailure(songPath, backupPath);
-  if (platform::CopyFileOver(temporaryPath, songPath) != 0) return ReportCopyFailure(temporaryPath, songPath);
-  platform::DeleteFileAt(temporaryPath);
-  return 0;
+  return ReplaceFromTemporary(temporaryPath, songPath, backupPath, CopyDiagnostics::AlsoOnStandardOutput);
 }

@@ -7,17 +7,28 @@
 
 namespace platform {
 
-std::string MakeAbsolutePath(const std::string& path) {
-  if (path.empty() || path.front() == '/') return path;
-  // getcwd has no length limit of its own here: grow the buffer until the folder fits.
+bool ReadCurrentDirectory(std::string& directory) {
+  // getcwd with a buffer that grows until the path fits: no length limit.
   std::vector<char> buffer(4096);
-  while (getcwd(buffer.data(), buffer.size()) == nullptr) {
-    if (errno != ERANGE) return path;
+  while (::getcwd(buffer.data(), buffer.size()) == nullptr) {
+    if (errno != ERANGE) return false;
     buffer.resize(buffer.size() * 2);
   }
-  std::string folder(buffer.data());
-  if (folder.empty() || folder.back() != '/') folder.push_back('/');
-  return folder + path;
+  directory = buffer.data();
+  return true;
+}
+
+std::string MakeAbsolutePath(const std::string& path, const std::string& currentDirectory) {
+  if (path.empty() || path.front() == '/' || currentDirectory.empty()) return path;
+  if (currentDirectory.back() == '/') return currentDirectory + path;
+  return currentDirectory + '/' + path;
+}
+
+std::string MakeAbsolutePath(const std::string& path) {
+  if (path.empty() || path.front() == '/') return path;
+  std::string directory;
+  if (!ReadCurrentDirectory(directory)) return path;
+  return MakeAbsolutePath(path, directory);
 }
 
 }  // namespace platform

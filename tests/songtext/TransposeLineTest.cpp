@@ -2,6 +2,7 @@
 
 #include "TestFiles.h"
 #include "platform/testing/FaultPlan.h"
+#include "songtext/BufferedOutput.h"
 #include "songtext/TextFile.h"
 #include "songtext/Transpose.h"
 
@@ -13,24 +14,29 @@ using testsupport::TempFolder;
 TEST(TransposeLine, WritesEachRewrittenLineWithCrLfAndNothingForAnEmptyLine) {
   TempFolder folder;
   const std::string path = folder / "out.tmp";
-  TextFile output;
-  ASSERT_EQ(output.OpenForWriting(path), 0);
+  TextFile file;
+  ASSERT_EQ(file.OpenForWriting(path), 0);
+  BufferedOutput output(file);
   EXPECT_EQ(TransposeLine("G C D", 2, output, 0), 0);
   EXPECT_EQ(TransposeLine("", 2, output, 0), 0);
   EXPECT_EQ(TransposeLine("Amazing _G grace", 2, output, 0), 0);
-  ASSERT_EQ(output.CloseHandle(), 0);
+  ASSERT_EQ(output.Flush(), 0);
+  ASSERT_EQ(file.CloseHandle(), 0);
   EXPECT_EQ(ReadFileBytes(path), "A D E\r\nAmazing _A grace\r\n");
 }
 
-TEST(TransposeLine, ReturnsTheFailedWriteStatus) {
+TEST(TransposeLine, ReturnsTheFailedWriteStatusFromThenOn) {
   TempFolder folder;
-  TextFile output;
-  ASSERT_EQ(output.OpenForWriting(folder / "out.tmp"), 0);
+  TextFile file;
+  ASSERT_EQ(file.OpenForWriting(folder / "out.tmp"), 0);
+  BufferedOutput output(file);
   FaultPlan faults;
   faults.FailNth(FileOperation::Write, 1);
+  EXPECT_EQ(TransposeLine("G C D", 2, output, 0), 0);
   testing::internal::CaptureStdout();
-  EXPECT_NE(TransposeLine("G C D", 2, output, 0), 0);
+  EXPECT_NE(output.Flush(), 0);
   testing::internal::GetCapturedStdout();
-  EXPECT_EQ(TransposeLine("G C D", 2, output, 0), 0);  // only the first write was made to fail
-  output.CloseHandle();
+  EXPECT_NE(TransposeLine("G C D", 2, output, 0), 0);
+  EXPECT_NE(output.Flush(), 0);  // nothing more is written after a failed write
+  file.CloseHandle();
 }
