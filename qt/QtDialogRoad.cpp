@@ -16,9 +16,31 @@
 #include "qt/WarningMessageBox.h"
 #include "resources/ResourceIds.h"
 
-// Qt is given only the program's path: the command line belongs to the program, and an
-// argument such as "-style" or "-reverse" must stay a song name or an option of ours.
+namespace {
+
+// True when Qt would look for a desktop display and none is named. Other platforms (offscreen,
+// vnc, a frame buffer) need none.
+bool LacksDisplay() {
+  if (!qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+    return false;
+  }
+  QString platform = qEnvironmentVariable("QT_QPA_PLATFORM");
+  return platform.isEmpty() || platform.startsWith(QLatin1String("xcb")) ||
+         platform.startsWith(QLatin1String("wayland"));
+}
+
+}  // namespace
+
+// Without a display Qt cannot start and aborts the process; say so in one line instead, as the
+// console build does, and exit with 2.
 int RunDialogRoad(const std::string& songPath, const char* programPath) {
+  if (LacksDisplay()) {
+    platform::ShowMessage(
+        "no display to open the window on; run the batch instead, for example melvane -h 'songs/*.txt'");
+    return 2;
+  }
+  // Qt is given only the program's path: the command line belongs to the program, and an
+  // argument such as "-style" or "-reverse" must stay a song name or an option of ours.
   std::string program = programPath ? programPath : "melvane";
   std::vector<char> programArgument(program.begin(), program.end());
   programArgument.push_back('\0');

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Starts Melvane under a virtual X server and saves PNGs of its window: the main dialog, and
 # the About box opened from the dialog's context menu. The settings live in a throwaway folder
-# (the user's own remembered path is never read or changed); the remembered path is set to an
-# example song so that the status line shows text.
+# (the user's own remembered path is never read or changed). An example song is named on the
+# command line, relative to the repository, so the status line shows its absolute path.
 #
 # Usage: scripts/screenshot.sh [output.png]   (default: build/screenshot.png; the About box
 #        goes beside it as <name>-about.png)
@@ -32,10 +32,8 @@ xvfb_pid=$!
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
 export XDG_CONFIG_HOME=$work/config
-mkdir -p "$XDG_CONFIG_HOME/Quorrin"
-printf '[Settings]\nMelvanePath=%s\n' "$root/examples/amazing-grace.txt" >"$XDG_CONFIG_HOME/Quorrin/SongMelvane.conf"
 
-QT_QPA_PLATFORM=xcb "$build/melvane" >"$work/melvane.log" 2>&1 &
+(cd "$root" && QT_QPA_PLATFORM=xcb exec "$build/melvane" examples/amazing-grace.txt >"$work/melvane.log" 2>&1) &
 app_pid=$!
 window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Song Melvane' | head -n 1)
 sleep 1

@@ -42,7 +42,7 @@ int WriteChordsOnly(SongContext& context, const std::string& songPath, const std
   TextFile sheet;
   if (sheet.OpenForWriting(sheetPath) != 0) {
     platform::WriteStdoutLine("Error opening file " + sheetPath);
-    return 1;
+    return kChordsSheetCannotBeCreated;
   }
 
   int counted = 0;
@@ -57,12 +57,12 @@ int WriteChordsOnly(SongContext& context, const std::string& songPath, const std
     }
     if (status != 0) {
       platform::ShowFormattedMessage("Error writing to file %s", {sheetPath});
-      return 3;
+      return kChordsSheetWriteFailed;
     }
   }
   if (sheet.CloseHandle() != 0) {
     platform::ShowFormattedMessage("Error writing to file %s", {sheetPath});
-    return 3;
+    return kChordsSheetWriteFailed;
   }
   song.Close();
   if (reader.ReadFailed()) {

@@ -10,6 +10,9 @@
 // that reads "txt" in any letter case is kept as written).
 std::string ChordsFileName(const std::string& songPath);
 
+inline constexpr int kChordsSheetCannotBeCreated = 1;
+inline constexpr int kChordsSheetWriteFailed = 3;
+
 // Writes the sheet (replacing an older one); context.outputPath receives its path. Kept lines
 // end in CR LF; `nonEmptyLines` (when given) receives the number of non-empty lines read.
 // Statuses: 0 written; 1 the sheet cannot be created ("Error opening file %s for writing" and
