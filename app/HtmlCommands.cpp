@@ -88,6 +88,8 @@ void CMelvaneDlg::OnCreateHtmlFromSetList() {
   }
   std::string entry;
   while (setList.NextEntry(entry)) CreateWebPage(*this, SetListEntryPath(folder, entry, "txt"));
+  // A list that breaks off half-way must not pass for a shorter list.
+  if (setList.ReadFailed()) platform::ShowFormattedMessage("Error opening set list file %s for read.", {setListPath});
 }
 
 // "Create Composite HTML": joins the web pages of the set list's songs into

@@ -70,6 +70,8 @@ void CMelvaneDlg::OnCreateRtfFromSetList() {
   }
   std::string entry;
   while (setList.NextEntry(entry)) CreateRtfForSong(*this, SetListEntryPath(folder, entry, "txt"));
+  // A list that breaks off half-way must not pass for a shorter list.
+  if (setList.ReadFailed()) platform::ShowFormattedMessage("Error opening set list file %s for read.", {setListPath});
 }
 
 // "Create Composite RTF": joins the Word documents of the set list's songs into

@@ -52,12 +52,15 @@ class LineSelection {
 AppendOutcome AppendPageToComposite(const std::string& pagePath, bool suppliesHead, bool twoColumns,
                                     TextModeWriter& composite) {
   TextModeReader page;
-  if (page.Open(pagePath) != 0) return AppendOutcome::Skipped;
+  if (page.Open(pagePath) != 0) {
+    return platform::PathExists(pagePath) ? AppendOutcome::ReadFailed : AppendOutcome::Skipped;
+  }
   LineSelection selection(suppliesHead, twoColumns);
   std::string line;
   while (!selection.Done() && page.ReadString(line)) {
     if (selection.Take(line) && composite.WriteString(line + "\n") != 0) return AppendOutcome::WriteFailed;
   }
+  if (page.ReadFailed()) return AppendOutcome::ReadFailed;
   if (twoColumns && composite.WriteString(kSeparator) != 0) return AppendOutcome::WriteFailed;
   return AppendOutcome::Appended;
 }
@@ -84,7 +87,16 @@ int WriteCompositeHtml(const std::string& setListPath, const std::string& folder
       platform::ShowFormattedMessage("Error writing to file %s", {compositePath});
       return 3;
     }
+    // A document that is there but cannot be read would leave a song out, or cut it short.
+    if (outcome == AppendOutcome::ReadFailed) {
+      platform::ShowFormattedMessage("Error opening file %s for reading", {pagePath});
+      return 4;
+    }
     if (outcome == AppendOutcome::Appended) headWritten = true;
+  }
+  if (setList.ReadFailed()) {
+    platform::ShowFormattedMessage("Error opening list file %s for read.", {setListPath});
+    return 1;
   }
   if (composite.WriteString(kTrailer) != 0 || composite.Close() != 0) {
     platform::ShowFormattedMessage("Error writing to file %s", {compositePath});

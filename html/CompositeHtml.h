@@ -11,7 +11,8 @@
 // Copies the chosen lines of one song page into the open composite. The page that supplies the
 // head is copied from its first line; any other from its table (two columns) or the line after
 // its "<pre" (one column). In two-column mode each song is followed by "<br><hr><br>". A page
-// that cannot be opened is skipped without a message, separator included.
+// that does not exist is skipped without a message, separator included; one that is there but
+// cannot be read (to its end) gives ReadFailed.
 AppendOutcome AppendPageToComposite(const std::string& pagePath, bool suppliesHead, bool twoColumns,
                                     TextModeWriter& composite);
 
@@ -20,6 +21,8 @@ AppendOutcome AppendPageToComposite(const std::string& pagePath, bool suppliesHe
 // page that is the composite itself is skipped. Ends with "</pre>", "</body>", "</html>".
 // Statuses: 0 done; 1 the set list cannot be opened ("Error opening list file %s for read.",
 // the composite untouched); 2 the composite cannot be created ("Error opening html file %s for
-// write."); 3 a write failed ("Error writing to file %s").
+// write."); 3 a write failed ("Error writing to file %s"); 4 a listed document that exists
+// could not be read ("Error opening file %s for reading"). A set list whose reading fails
+// half-way is reported like one that cannot be opened (status 1).
 int WriteCompositeHtml(const std::string& setListPath, const std::string& folder, const std::string& compositePath,
                        bool twoColumns);

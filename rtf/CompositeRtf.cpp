@@ -14,7 +14,9 @@ bool IsHeadLine(const std::string& line) {
 
 AppendOutcome AppendSongRtf(const std::string& documentPath, bool suppliesHead, TextModeWriter& composite) {
   TextModeReader document;
-  if (document.Open(documentPath) != 0) return AppendOutcome::Skipped;
+  if (document.Open(documentPath) != 0) {
+    return platform::PathExists(documentPath) ? AppendOutcome::ReadFailed : AppendOutcome::Skipped;
+  }
   bool headDone = false;
   bool pageWritten = false;
   std::string line;
@@ -33,7 +35,7 @@ AppendOutcome AppendSongRtf(const std::string& documentPath, bool suppliesHead, 
     }
     if (status != 0) return AppendOutcome::WriteFailed;
   }
-  return AppendOutcome::Appended;
+  return document.ReadFailed() ? AppendOutcome::ReadFailed : AppendOutcome::Appended;
 }
 
 int WriteCompositeRtf(const std::string& setListPath, const std::string& folder, const std::string& compositePath) {
@@ -57,7 +59,16 @@ int WriteCompositeRtf(const std::string& setListPath, const std::string& folder,
       platform::ShowFormattedMessage("Error writing to file %s", {compositePath});
       return 3;
     }
+    // A document that is there but cannot be read would leave a song out, or cut it short.
+    if (outcome == AppendOutcome::ReadFailed) {
+      platform::ShowFormattedMessage("Error opening file %s for reading", {documentPath});
+      return 4;
+    }
     if (outcome == AppendOutcome::Appended) headWritten = true;
+  }
+  if (setList.ReadFailed()) {
+    platform::ShowFormattedMessage("Error opening list file %s for read.", {setListPath});
+    return 1;
   }
   if (composite.WriteString("}") != 0 || composite.Close() != 0) {
     platform::ShowFormattedMessage("Error writing to file %s", {compositePath});

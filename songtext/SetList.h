@@ -6,8 +6,10 @@
 
 #include "songtext/TextModeFile.h"
 
-// What became of one entry's document when a composite copied it.
-enum class AppendOutcome { Skipped, Appended, WriteFailed };
+// What became of one entry's document when a composite copied it: skipped because there is
+// none, copied, or it exists but could not be read (to the end), or the composite could not be
+// written.
+enum class AppendOutcome { Skipped, Appended, ReadFailed, WriteFailed };
 
 class SetListReader {
  public:

@@ -47,6 +47,7 @@ int TextFile::LoadWholeFile(const std::string& path) {
   if (static_cast<std::uint64_t>(length) != size || length == SIZE_MAX) {
     size_ = 0;
     platform::WriteStdoutLine("Error reading file " + path);
+    platform::ShowFormattedMessage("Error opening file %s for reading", {path});
     return kReadEndedEarly;
   }
   data_.reset(new (std::nothrow) char[length + 1]);
@@ -58,6 +59,9 @@ int TextFile::LoadWholeFile(const std::string& path) {
     data_.reset();
     size_ = 0;
     platform::WriteStdoutLine("Error reading file " + path);
+    // The diagnostic line reaches no one in the window: the user is told as for a song that
+    // cannot be opened.
+    platform::ShowFormattedMessage("Error opening file %s for reading", {path});
     return status != 0 ? status : kReadEndedEarly;
   }
   data_[length] = '\0';

@@ -29,8 +29,8 @@ class TextFile {
 
   // OpenForReading, then reads the whole file into memory (one read). The file stays open.
   // An empty file loads nothing and NextLine reports the end at once. A read that fails or
-  // ends early prints "Error reading file <path>", hands out no line and returns the system
-  // status, or kReadEndedEarly.
+  // ends early prints "Error reading file <path>", shows "Error opening file %s for reading",
+  // hands out no line and returns the system status, or kReadEndedEarly.
   int LoadWholeFile(const std::string& path);
 
   // The next line of the loaded data without its LF (and without a CR before the LF; a final
