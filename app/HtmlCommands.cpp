@@ -10,7 +10,6 @@
 #include "platform/ShellOpen.h"
 #include "songtext/FormatSettings.h"
 #include "songtext/PathHelpers.h"
-#include "songtext/SetList.h"
 #include "songtext/SongContext.h"
 
 namespace {
@@ -77,19 +76,7 @@ void CMelvaneDlg::OnViewWebPage() {
 // follows. A set list that cannot be opened: "Error opening set list file %s for read.".
 void CMelvaneDlg::OnCreateHtmlFromSetList() {
   UpdateData(true);
-  std::string setListPath;
-  GetSetListPath(*this, setListPath);
-  if (setListPath.empty()) return;
-  std::string folder = PathDirectory(songPath);
-  SetListReader setList;
-  if (setList.Open(setListPath) != 0) {
-    platform::ShowFormattedMessage("Error opening set list file %s for read.", {setListPath});
-    return;
-  }
-  std::string entry;
-  while (setList.NextEntry(entry)) CreateWebPage(*this, SetListEntryPath(folder, entry, "txt"));
-  // A list that breaks off half-way must not pass for a shorter list.
-  if (setList.ReadFailed()) platform::ShowFormattedMessage("Error opening set list file %s for read.", {setListPath});
+  ForEachSetListSong(*this, [this](const std::string& song) { CreateWebPage(*this, song); });
 }
 
 // "Create Composite HTML": joins the web pages of the set list's songs into

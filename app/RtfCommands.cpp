@@ -10,7 +10,6 @@
 #include "rtf/WriteRtfDocument.h"
 #include "songtext/FormatSettings.h"
 #include "songtext/PathHelpers.h"
-#include "songtext/SetList.h"
 
 namespace {
 
@@ -59,19 +58,7 @@ void CMelvaneDlg::OnViewWordDoc() {
 // entry follows. A set list that cannot be opened: "Error opening set list file %s for read.".
 void CMelvaneDlg::OnCreateRtfFromSetList() {
   UpdateData(true);
-  std::string setListPath;
-  GetSetListPath(*this, setListPath);
-  if (setListPath.empty()) return;
-  std::string folder = PathDirectory(songPath);
-  SetListReader setList;
-  if (setList.Open(setListPath) != 0) {
-    platform::ShowFormattedMessage("Error opening set list file %s for read.", {setListPath});
-    return;
-  }
-  std::string entry;
-  while (setList.NextEntry(entry)) CreateRtfForSong(*this, SetListEntryPath(folder, entry, "txt"));
-  // A list that breaks off half-way must not pass for a shorter list.
-  if (setList.ReadFailed()) platform::ShowFormattedMessage("Error opening set list file %s for read.", {setListPath});
+  ForEachSetListSong(*this, [this](const std::string& song) { CreateRtfForSong(*this, song); });
 }
 
 // "Create Composite RTF": joins the Word documents of the set list's songs into

@@ -1,5 +1,6 @@
 #pragma once
 // Where the dialog's set list lies and what the documents made from it are called.
+#include <functional>
 #include <string>
 
 class CMelvaneDlg;
@@ -12,3 +13,11 @@ class CMelvaneDlg;
 // is still empty. With no song selected the folder is empty, so the set list is looked for at
 // the root.
 std::string GetSetListPath(const CMelvaneDlg& dialog, std::string& setListPath);
+
+// The songs of the dialog's set list, in order: for each entry the song path folder + "/" +
+// the entry with the extension "txt" goes to `eachSong`, whatever became of the one before.
+// Shows "Enter a Set List Name" with no name (GetSetListPath), and "Error opening set list
+// file %s for read." when the set list cannot be opened or its reading breaks off half-way
+// (a list cut short must not pass for a shorter list). Reads the members as they are.
+void ForEachSetListSong(const CMelvaneDlg& dialog,
+                        const std::function<void(const std::string& songPath)>& eachSong);

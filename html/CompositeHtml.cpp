@@ -1,8 +1,7 @@
 #include "html/CompositeHtml.h"
 
 #include "platform/File.h"
-#include "platform/Messages.h"
-#include "songtext/SetList.h"
+#include "songtext/AssembleComposite.h"
 
 namespace {
 
@@ -67,40 +66,9 @@ AppendOutcome AppendPageToComposite(const std::string& pagePath, bool suppliesHe
 
 int WriteCompositeHtml(const std::string& setListPath, const std::string& folder, const std::string& compositePath,
                        bool twoColumns) {
-  SetListReader setList;
-  if (setList.Open(setListPath) != 0) {
-    platform::ShowFormattedMessage("Error opening list file %s for read.", {setListPath});
-    return 1;
-  }
-  TextModeWriter composite;
-  if (composite.Create(compositePath) != 0) {
-    platform::ShowFormattedMessage("Error opening html file %s for write.", {compositePath});
-    return 2;
-  }
-  bool headWritten = false;
-  std::string entry;
-  while (setList.NextEntry(entry)) {
-    std::string pagePath = SetListEntryPath(folder, entry, "html");
-    if (platform::IsSameFile(pagePath, compositePath)) continue;
-    AppendOutcome outcome = AppendPageToComposite(pagePath, !headWritten, twoColumns, composite);
-    if (outcome == AppendOutcome::WriteFailed) {
-      platform::ShowFormattedMessage("Error writing to file %s", {compositePath});
-      return 3;
-    }
-    // A document that is there but cannot be read would leave a song out, or cut it short.
-    if (outcome == AppendOutcome::ReadFailed) {
-      platform::ShowFormattedMessage("Error opening file %s for reading", {pagePath});
-      return 4;
-    }
-    if (outcome == AppendOutcome::Appended) headWritten = true;
-  }
-  if (setList.ReadFailed()) {
-    platform::ShowFormattedMessage("Error opening list file %s for read.", {setListPath});
-    return 1;
-  }
-  if (composite.WriteString(kTrailer) != 0 || composite.Close() != 0) {
-    platform::ShowFormattedMessage("Error writing to file %s", {compositePath});
-    return 3;
-  }
-  return 0;
+  auto append = [twoColumns](const std::string& pagePath, bool suppliesHead, TextModeWriter& composite) {
+    return AppendPageToComposite(pagePath, suppliesHead, twoColumns, composite);
+  };
+  return AssembleComposite(setListPath, folder, compositePath,
+                           CompositeKind{"html", "Error opening html file %s for write.", kTrailer, append});
 }

@@ -1,8 +1,7 @@
 #include "rtf/CompositeRtf.h"
 
 #include "platform/File.h"
-#include "platform/Messages.h"
-#include "songtext/SetList.h"
+#include "songtext/AssembleComposite.h"
 
 namespace {
 
@@ -39,40 +38,6 @@ AppendOutcome AppendSongRtf(const std::string& documentPath, bool suppliesHead, 
 }
 
 int WriteCompositeRtf(const std::string& setListPath, const std::string& folder, const std::string& compositePath) {
-  SetListReader setList;
-  if (setList.Open(setListPath) != 0) {
-    platform::ShowFormattedMessage("Error opening list file %s for read.", {setListPath});
-    return 1;
-  }
-  TextModeWriter composite;
-  if (composite.Create(compositePath) != 0) {
-    platform::ShowFormattedMessage("Error opening rtf file %s for write.", {compositePath});
-    return 2;
-  }
-  bool headWritten = false;
-  std::string entry;
-  while (setList.NextEntry(entry)) {
-    std::string documentPath = SetListEntryPath(folder, entry, "rtf");
-    if (platform::IsSameFile(documentPath, compositePath)) continue;
-    AppendOutcome outcome = AppendSongRtf(documentPath, !headWritten, composite);
-    if (outcome == AppendOutcome::WriteFailed) {
-      platform::ShowFormattedMessage("Error writing to file %s", {compositePath});
-      return 3;
-    }
-    // A document that is there but cannot be read would leave a song out, or cut it short.
-    if (outcome == AppendOutcome::ReadFailed) {
-      platform::ShowFormattedMessage("Error opening file %s for reading", {documentPath});
-      return 4;
-    }
-    if (outcome == AppendOutcome::Appended) headWritten = true;
-  }
-  if (setList.ReadFailed()) {
-    platform::ShowFormattedMessage("Error opening list file %s for read.", {setListPath});
-    return 1;
-  }
-  if (composite.WriteString("}") != 0 || composite.Close() != 0) {
-    platform::ShowFormattedMessage("Error writing to file %s", {compositePath});
-    return 3;
-  }
-  return 0;
+  return AssembleComposite(setListPath, folder, compositePath,
+                           CompositeKind{"rtf", "Error opening rtf file %s for write.", "}", AppendSongRtf});
 }

@@ -4,58 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <atomic>
 #include <cstddef>
-#include <cstdlib>
 #include <fstream>
-#include <new>
 #include <string>
 
+#include "CountingAllocator.h"
 #include "TestFiles.h"
 #include "html/WriteHtmlPage.h"
 #include "platform/testing/Recorders.h"
-
-namespace {
-
-std::atomic<std::size_t> bytesHeld{0};
-std::atomic<std::size_t> mostHeld{0};
-
-// Every block carries its size in front of it, so that a release can count it off.
-constexpr std::size_t kHeader = alignof(std::max_align_t);
-
-void* Allocate(std::size_t size) {
-  void* block = std::malloc(size + kHeader);
-  if (block == nullptr) return nullptr;
-  *static_cast<std::size_t*>(block) = size;
-  std::size_t held = bytesHeld += size;
-  std::size_t most = mostHeld.load();
-  while (held > most && !mostHeld.compare_exchange_weak(most, held)) {
-  }
-  return static_cast<char*>(block) + kHeader;
-}
-
-void Release(void* pointer) {
-  if (pointer == nullptr) return;
-  void* block = static_cast<char*>(pointer) - kHeader;
-  bytesHeld -= *static_cast<std::size_t*>(block);
-  std::free(block);
-}
-
-}  // namespace
-
-void* operator new(std::size_t size) {
-  if (void* pointer = Allocate(size)) return pointer;
-  throw std::bad_alloc();
-}
-void* operator new[](std::size_t size) { return operator new(size); }
-void* operator new(std::size_t size, const std::nothrow_t&) noexcept { return Allocate(size); }
-void* operator new[](std::size_t size, const std::nothrow_t&) noexcept { return Allocate(size); }
-void operator delete(void* pointer) noexcept { Release(pointer); }
-void operator delete[](void* pointer) noexcept { Release(pointer); }
-void operator delete(void* pointer, std::size_t) noexcept { Release(pointer); }
-void operator delete[](void* pointer, std::size_t) noexcept { Release(pointer); }
-void operator delete(void* pointer, const std::nothrow_t&) noexcept { Release(pointer); }
-void operator delete[](void* pointer, const std::nothrow_t&) noexcept { Release(pointer); }
 
 namespace {
 
@@ -88,10 +44,10 @@ TEST(LongSong, BecomesAPageWhileTheSongIsHeldAboutOnce) {
   settings.columns = 1;
   settings.autoColumns = true;
   SongContext context;
-  std::size_t before = bytesHeld.load();
-  mostHeld = before;
+  std::size_t before = testsupport::BytesHeld();
+  testsupport::ResetMostBytesHeld();
   ASSERT_EQ(WriteHtmlPage(context, settings), 0);
-  std::size_t most = mostHeld.load() - before;
+  std::size_t most = testsupport::MostBytesHeld() - before;
 
   EXPECT_TRUE(messages.Messages().empty());
   EXPECT_EQ(settings.linesPerColumn, static_cast<int>(verses * 3 / 2));
